@@ -1,0 +1,39 @@
+# Thin front for the CMake build. `make run` plays the game, `make test` runs every test.
+BUILD ?= build
+JOBS ?= 2
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test bench test-sanitize contact-sheet clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	cd $(BUILD)/game && ./vellmoor
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The unit and screen tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	@cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELLMOOR_SANITIZE=ON -DVELLMOOR_ASSETS=OFF >/dev/null
+	@cmake --build $(BUILD)-sanitize -j$(JOBS)
+	cd $(BUILD)-sanitize && ctest --output-on-failure -j$(JOBS) -L unit
+
+bench: build
+	@cmake --build $(BUILD) -j$(JOBS) --target benchmarks
+	cd $(BUILD)/game && ../bench/vellmoor-bench
+
+contact-sheet: build
+	@cmake --build $(BUILD) -j$(JOBS) --target contact-sheet
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-sanitize

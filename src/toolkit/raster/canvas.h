@@ -1,0 +1,72 @@
+// canvas.h -- drawing on a Bitmap with the semantics of a classic desktop canvas.
+//
+// Lines leave out their end point, plotting is a one-pixel line, ellipse outlines fit their
+// bounding box with the right and bottom edges excluded, text is placed by the top-left of its
+// cell, pictures are drawn at natural size leaving out their key colour. Every operation clips
+// exactly to the bitmap, at negative coordinates and far outside alike.
+#pragma once
+
+#include <string_view>
+
+#include "toolkit/raster/bitmap.h"
+
+namespace tk {
+
+class Picture;
+
+struct TextSize {
+    int width = 0;
+    int height = 0;
+};
+
+class Canvas {
+public:
+    explicit Canvas(Bitmap& target) : target_(&target) {}
+
+    Bitmap& Target() { return *target_; }
+    int Width() const { return target_->width; }
+    int Height() const { return target_->height; }
+
+    // Pen.
+    void SetPenColor(Color c) { pen_ = c; }
+    Color PenColor() const { return pen_; }
+    void MoveTo(int x, int y) { penX_ = x; penY_ = y; }
+    void LineTo(int x, int y);                   // from the pen position; end point left out
+    void Line(int x1, int y1, int x2, int y2);  // MoveTo + LineTo
+    void Plot(int x, int y);                     // the line from (x, y) to (x + 1, y)
+    void Ellipse(int left, int top, int right, int bottom);  // outline; right, bottom excluded
+
+    // Brush: filled rectangles, right and bottom excluded (widgets and backgrounds).
+    void FillRect(int left, int top, int right, int bottom, Color c);
+
+    // Text. Size in points, which are pixels at 96 DPI (8 pt = 11 px).
+    void SetFontSize(int points) { fontSize_ = points; }
+    int FontSize() const { return fontSize_; }
+    void SetFontColor(Color c) { fontColor_ = c; }
+    Color FontColor() const { return fontColor_; }
+    void SetFontBold(bool bold) { bold_ = bold; }
+    // Opaque: text cells are filled with the text background colour (black unless set).
+    void SetTextOpaque(bool opaque) { textOpaque_ = opaque; }
+    void SetTextBackground(Color c) { textBackground_ = c; }
+    void TextOut(int x, int y, std::string_view text);  // 8-bit text, Latin-1
+    TextSize TextExtent(std::string_view text) const;
+
+    // Pictures: natural size, top-left at (x, y); a transparent bitmap leaves out pixels that
+    // equal its key colour exactly; a JPEG is always opaque. May decode the picture (and
+    // raise tk::Error if its file is broken).
+    void Draw(int x, int y, const Picture& picture);
+    // A whole bitmap copied opaquely (screen frames onto windows, widgets onto forms).
+    void Blit(int x, int y, const Bitmap& source);
+
+private:
+    Bitmap* target_;
+    Color pen_ = 0;
+    int penX_ = 0, penY_ = 0;
+    int fontSize_ = 8;
+    Color fontColor_ = 0;
+    bool bold_ = false;
+    bool textOpaque_ = false;
+    Color textBackground_ = 0;
+};
+
+}  // namespace tk
