@@ -1,0 +1,168 @@
+// save_game.cpp -- writing and reading the save file "zcxa1.txt".
+#include "state/save_game.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+
+#include "toolkit/error.h"
+
+namespace vm {
+namespace {
+
+// A real save is about a hundred bytes; anything this big is not one and is not read.
+constexpr long long kMaxSaveFileBytes = 1 << 20;
+
+bool WriteAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::vector<std::string> SaveLines(const GameState& state) {
+    std::vector<std::string> lines;
+    lines.reserve(33);
+    lines.push_back("Recalc");
+    lines.push_back(std::to_string(state.Level));
+    lines.push_back(std::to_string(state.Flask));
+    for (int32_t flag : state.Achievements)
+        lines.push_back(std::to_string(flag));
+    return lines;
+}
+
+void WriteSaveLines(const std::vector<std::string>& lines, const std::string& path) {
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += line + "\r\n";
+    const std::string temp = path + ".tmp";
+    const tk::Error failure("Cannot create file " + path);
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) throw failure;
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        throw failure;
+    }
+}
+
+void SaveGame(const GameState& state, const std::string& path) {
+    WriteSaveLines(SaveLines(state), path);
+}
+
+std::vector<std::string> ReadSaveLines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    struct stat info {};
+    if (!in || ::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
+        throw tk::Error("Cannot open file " + path);
+    }
+    if (info.st_size > kMaxSaveFileBytes) {
+        throw tk::Error("File " + path + " is too large to be a saved game (" +
+                        std::to_string(info.st_size) + " bytes)");
+    }
+    std::string bytes(static_cast<size_t>(info.st_size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.gcount() != static_cast<std::streamsize>(bytes.size())) {
+        throw tk::Error("Cannot open file " + path);
+    }
+    std::vector<std::string> lines;
+    std::string line;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(line);
+            line.clear();
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+bool ParseSaveInteger(std::string_view text, int32_t& value) {
+    size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    int base = 10;
+    if (i < text.size() && text[i] == '$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i == text.size()) return false;
+    int64_t magnitude = 0;
+    for (; i < text.size(); ++i) {
+        int d = HexDigit(text[i]);
+        if (d < 0 || d >= base) return false;
+        magnitude = magnitude * base + d;
+        if (magnitude > int64_t{1} << 31) return false;
+    }
+    int64_t signedValue = negative ? -magnitude : magnitude;
+    if (signedValue > INT32_MAX || signedValue < INT32_MIN) return false;
+    value = static_cast<int32_t>(signedValue);
+    return true;
+}
+
+SavedProgress ParseSaveLines(const std::vector<std::string>& lines, std::string_view fileName) {
+    auto valueOf = [&](int lineNumber, int32_t low, int32_t high, const std::string& what) {
+        const size_t index = static_cast<size_t>(lineNumber - 1);
+        const std::string text = index < lines.size() ? lines[index] : std::string();
+        const std::string where = std::string(fileName) + ", line " + std::to_string(lineNumber);
+        int32_t value = 0;
+        if (!ParseSaveInteger(text, value)) {
+            throw tk::Error("'" + text + "' is not a valid integer value (" + where + ")");
+        }
+        if (value < low || value > high) {
+            throw tk::Error(where + ": " + what + " " + std::to_string(value) + " lies outside " +
+                            std::to_string(low) + ".." + std::to_string(high));
+        }
+        return value;
+    };
+    SavedProgress progress;
+    progress.level = valueOf(2, 1, 11, "Level");
+    progress.flask = valueOf(3, 0, 80, "Flask");
+    for (int k = 0; k < 30; ++k) {
+        progress.achievements[static_cast<size_t>(k)] =
+            valueOf(4 + k, 0, 1, "achievement flag " + std::to_string(k));
+    }
+    return progress;
+}
+
+void LoadGameFromLines(GameState& state, const std::vector<std::string>& lines,
+                       std::string_view fileName) {
+    const SavedProgress progress = ParseSaveLines(lines, fileName);
+    state.Level = progress.level;
+    state.Flask = progress.flask;
+    state.Achievements = progress.achievements;
+}
+
+void LoadGame(GameState& state, const std::string& path) {
+    LoadGameFromLines(state, ReadSaveLines(path), path);
+}
+
+}  // namespace vm
