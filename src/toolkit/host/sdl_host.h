@@ -1,0 +1,72 @@
+// sdl_host.h -- the host players run: real windows, mouse, keyboard and audio through SDL2.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "toolkit/host/host.h"
+
+struct SDL_Window;
+union SDL_Event;
+
+namespace tk {
+
+// Windows are drawn through their window surface (no renderer, no GPU). A full-screen window
+// is a borderless one at the display's bounds, so it covers the display with or without a
+// window manager. Audio is 44.1 kHz stereo S16; without a usable audio device it falls back
+// to SDL's "dummy" driver with one warning on stderr and runs on, silent.
+//
+// ShowError prints the message on stderr and opens a small non-modal error window of our own
+// (the loop keeps running); its OK area or close icon closes it. The same message is not
+// opened twice while its window is open.
+class SdlHost : public Host {
+  public:
+    // Initialises SDL video, events and audio; raises tk::Error if there is no display.
+    SdlHost();
+    ~SdlHost() override;
+    SdlHost(const SdlHost&) = delete;
+    SdlHost& operator=(const SdlHost&) = delete;
+
+    WindowId CreateWindow(const WindowSpec& spec) override;
+    void SetVisible(WindowId id, bool visible) override;
+    void Raise(WindowId id) override;
+    void SetCaption(WindowId id, const std::string& caption) override;
+    void ClientSize(WindowId id, int& width, int& height) const override;
+    void Present(WindowId id, const Bitmap& frame) override;
+
+    std::int64_t NowMs() const override;
+    std::uint32_t MsOfDayUtc() const override;
+    bool WaitEvent(Event& event, std::int64_t deadlineMs) override;
+
+    void StartAudio(AudioSource* source) override;
+    void LockAudio() override;
+    void UnlockAudio() override;
+
+    void ShowError(const std::string& message) override;
+
+    // For start-up failures before (or without) a host: stderr, plus a message box when a
+    // display can be reached. Blocks until the box is closed.
+    static void ShowFatalError(const std::string& message);
+
+  private:
+    struct ErrorWindow;
+
+    SDL_Window* WindowOf(WindowId id) const;
+    // Turns an SDL event into ours; false for events the game does not see.
+    bool Translate(const SDL_Event& sdl, Event& event);
+    WindowId IdOfSdlWindow(std::uint32_t sdlWindowId) const;
+    bool HandleErrorWindowEvent(const SDL_Event& sdl);
+    void OpenAudioDevice();
+    void WarnNoAudio(const char* why);
+
+    std::map<WindowId, SDL_Window*> windows_;
+    WindowId nextId_ = 1;
+    std::map<std::uint32_t, std::unique_ptr<ErrorWindow>> errorWindows_;  // by SDL window id
+    std::uint32_t audioDevice_ = 0;
+    AudioSource* audioSource_ = nullptr;
+    bool audioWarned_ = false;  // the silent fallback is announced once
+};
+
+}  // namespace tk
