@@ -1,0 +1,199 @@
+// picture.cpp -- BMP and JPEG decoding with every header field checked against the file.
+#include "toolkit/raster/picture.h"
+
+#include <jpeglib.h>
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "toolkit/error.h"
+
+namespace tk {
+namespace {
+
+[[noreturn]] void Fail(const std::string& name, const std::string& reason) {
+    throw Error("Cannot load picture " + name + ": " + reason);
+}
+
+std::vector<std::uint8_t> ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) Fail(path, "file cannot be opened");
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+std::uint32_t U16(const std::uint8_t* p) {
+    return p[0] | (p[1] << 8);
+}
+std::uint32_t U32(const std::uint8_t* p) {
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24);
+}
+
+struct BmpLayout {
+    int width = 0, height = 0, bytesPerPixel = 0;
+    bool bottomUp = true;
+    std::size_t offset = 0, stride = 0;
+};
+
+BmpLayout ParseBmpHeader(const std::uint8_t* d, std::size_t size, const std::string& name) {
+    if (size < 54) Fail(name, "file too short for a bitmap header");
+    if (d[0] != 'B' || d[1] != 'M') Fail(name, "not a bitmap");
+    BmpLayout L;
+    L.offset = U32(d + 10);
+    std::uint32_t infoSize = U32(d + 14);
+    if (infoSize < 40 || 14 + std::size_t(infoSize) > size) Fail(name, "bad info header size");
+    std::int32_t w = std::int32_t(U32(d + 18)), h = std::int32_t(U32(d + 22));
+    if (U16(d + 26) != 1) Fail(name, "bad plane count");
+    std::uint32_t bits = U16(d + 28), compression = U32(d + 30);
+    if (bits != 24 && bits != 32) Fail(name, "only 24-bit and 32-bit bitmaps are supported");
+    // 32-bit files often say BI_BITFIELDS (3) with the usual masks; 24-bit must be BI_RGB.
+    if (compression != 0 && !(bits == 32 && compression == 3)) Fail(name, "compressed bitmap");
+    if (w <= 0 || w > 65535 || h == 0 || h < -65535 || h > 65535) Fail(name, "bad size");
+    L.width = w;
+    L.bottomUp = h > 0;
+    L.height = h > 0 ? h : -h;
+    L.bytesPerPixel = int(bits / 8);
+    L.stride = (std::size_t(w) * L.bytesPerPixel + 3) & ~std::size_t(3);
+    if (L.offset < 14 + infoSize || L.offset > size) Fail(name, "bad pixel data offset");
+    if ((size - L.offset) / L.stride < std::size_t(L.height)) Fail(name, "pixel data truncated");
+    return L;
+}
+
+Color BmpPixel(const std::uint8_t* d, const BmpLayout& L, int x, int y) {
+    int row = L.bottomUp ? L.height - 1 - y : y;
+    const std::uint8_t* p =
+        d + L.offset + std::size_t(row) * L.stride + std::size_t(x) * L.bytesPerPixel;
+    return Rgb(p[2], p[1], p[0]);
+}
+
+struct JpegErrorJump {
+    jpeg_error_mgr mgr;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void JpegErrorExit(j_common_ptr info) {
+    auto* err = reinterpret_cast<JpegErrorJump*>(info->err);
+    info->err->format_message(info, err->message);
+    std::longjmp(err->jump, 1);
+}
+void JpegSilent(j_common_ptr, int) {}
+
+}  // namespace
+
+Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size, const std::string& name) {
+    BmpLayout L = ParseBmpHeader(data, size, name);
+    Bitmap out(L.width, L.height);
+    for (int y = 0; y < L.height; ++y) {
+        Color* dst = &out.pixels[std::size_t(y) * L.width];
+        for (int x = 0; x < L.width; ++x)
+            dst[x] = BmpPixel(data, L, x, y);
+    }
+    return out;
+}
+
+// No C++ objects with destructors live between setjmp and a longjmp, so the jump is safe;
+// the tk::Error is thrown only after libjpeg has been cleaned up.
+static bool DecodeJpegInto(const std::uint8_t* data, std::size_t size, Bitmap& out, char* message,
+                           bool headerOnly) {
+    jpeg_decompress_struct cinfo;
+    JpegErrorJump err;
+    cinfo.err = jpeg_std_error(&err.mgr);
+    err.mgr.error_exit = JpegErrorExit;
+    err.mgr.emit_message = JpegSilent;
+    err.message[0] = 0;
+    std::vector<JSAMPLE>* row = nullptr;
+    if (setjmp(err.jump)) {
+        std::strncpy(message, err.message, JMSG_LENGTH_MAX);
+        jpeg_destroy_decompress(&cinfo);
+        delete row;
+        return false;
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
+    jpeg_read_header(&cinfo, TRUE);
+    if (headerOnly) {
+        out.width = int(cinfo.image_width);
+        out.height = int(cinfo.image_height);
+        jpeg_destroy_decompress(&cinfo);
+        return true;
+    }
+    cinfo.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+    out.Resize(int(cinfo.output_width), int(cinfo.output_height));
+    row = new std::vector<JSAMPLE>(std::size_t(cinfo.output_width) * 3);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        int y = int(cinfo.output_scanline);
+        JSAMPROW rows[1] = {row->data()};
+        jpeg_read_scanlines(&cinfo, rows, 1);
+        Color* dst = &out.pixels[std::size_t(y) * out.width];
+        for (int x = 0; x < out.width; ++x)
+            dst[x] = Rgb((*row)[3 * x], (*row)[3 * x + 1], (*row)[3 * x + 2]);
+    }
+    // A truncated file gets a warning and grey filler from libjpeg; treat it as broken.
+    jpeg_finish_decompress(&cinfo);
+    bool truncated = cinfo.err->num_warnings > 0;
+    jpeg_destroy_decompress(&cinfo);
+    delete row;
+    if (truncated) std::strncpy(message, "data truncated or corrupt", JMSG_LENGTH_MAX);
+    return !truncated;
+}
+
+Bitmap DecodeJpeg(const std::uint8_t* data, std::size_t size, const std::string& name) {
+    if (size < 4 || data[0] != 0xFF || data[1] != 0xD8) Fail(name, "not a JPEG");
+    Bitmap out;
+    char message[JMSG_LENGTH_MAX] = {};
+    if (!DecodeJpegInto(data, size, out, message, false)) Fail(name, message);
+    return out;
+}
+
+PictureProbe ProbePicture(const std::string& path) {
+    std::vector<std::uint8_t> d = ReadFile(path);
+    PictureProbe p;
+    if (d.size() >= 2 && d[0] == 'B' && d[1] == 'M') {
+        BmpLayout L = ParseBmpHeader(d.data(), d.size(), path);
+        p.format = PictureFormat::Bitmap;
+        p.width = L.width;
+        p.height = L.height;
+        p.bottomLeft = BmpPixel(d.data(), L, 0, L.height - 1);
+        return p;
+    }
+    if (d.size() >= 4 && d[0] == 0xFF && d[1] == 0xD8) {
+        Bitmap size;
+        char message[JMSG_LENGTH_MAX] = {};
+        if (!DecodeJpegInto(d.data(), d.size(), size, message, true)) Fail(path, message);
+        p.format = PictureFormat::Jpeg;
+        p.width = size.width;
+        p.height = size.height;
+        return p;
+    }
+    Fail(path, "neither a bitmap nor a JPEG");
+}
+
+Picture::Picture(std::string path, PictureFormat format, bool transparent)
+    : path_(std::move(path)), format_(format), transparent_(transparent) {
+    PictureProbe p = ProbePicture(path_);
+    if (p.format != format_)
+        Fail(path_, format_ == PictureFormat::Jpeg ? "expected a JPEG" : "expected a bitmap");
+    width_ = p.width;
+    height_ = p.height;
+    key_ = p.bottomLeft;
+    if (format_ == PictureFormat::Bitmap) Pixels();
+}
+
+const Bitmap& Picture::Pixels() const {
+    if (!decoded_) {
+        std::vector<std::uint8_t> d = ReadFile(path_);
+        pixels_ = format_ == PictureFormat::Jpeg ? DecodeJpeg(d.data(), d.size(), path_)
+                                                 : DecodeBmp(d.data(), d.size(), path_);
+        if (pixels_.width != width_ || pixels_.height != height_)
+            Fail(path_, "file changed since it was checked");
+        decoded_ = true;
+    }
+    return pixels_;
+}
+
+}  // namespace tk

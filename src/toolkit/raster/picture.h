@@ -1,0 +1,56 @@
+// picture.h -- a picture of the game's libraries: a BMP or JPEG file, decoded on first need.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "toolkit/raster/bitmap.h"
+
+namespace tk {
+
+enum class PictureFormat { Jpeg, Bitmap };
+
+// What the start-up check reads from a file header without decoding a JPEG.
+struct PictureProbe {
+    PictureFormat format = PictureFormat::Bitmap;
+    int width = 0;
+    int height = 0;
+    Color bottomLeft = 0;  // only for bitmaps: the key colour of a transparent one
+};
+
+// Reads the header (for a BMP also the bottom-left pixel). Throws tk::Error naming the file.
+PictureProbe ProbePicture(const std::string& path);
+
+// Decoders from memory; `name` goes into the error message. Throw tk::Error, never crash.
+Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size, const std::string& name);
+Bitmap DecodeJpeg(const std::uint8_t* data, std::size_t size, const std::string& name);
+
+class Picture {
+  public:
+    // Probes the file at once (so a missing file or a wrong format fails here); a bitmap is
+    // decoded now, a JPEG the first time its pixels are needed.
+    Picture(std::string path, PictureFormat format, bool transparent);
+
+    const std::string& Path() const { return path_; }
+    PictureFormat Format() const { return format_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // Only transparent bitmaps leave out their key colour; a JPEG is always opaque.
+    bool Transparent() const { return transparent_ && format_ == PictureFormat::Bitmap; }
+    Color KeyColor() const { return key_; }
+
+    // The decoded pixels, decoded once and kept. Throws tk::Error for a broken file.
+    const Bitmap& Pixels() const;
+
+  private:
+    std::string path_;
+    PictureFormat format_;
+    bool transparent_;
+    int width_ = 0, height_ = 0;
+    Color key_ = 0;
+    mutable bool decoded_ = false;
+    mutable Bitmap pixels_;
+};
+
+}  // namespace tk

@@ -1,0 +1,221 @@
+// picture_test.cpp -- BMP and JPEG loading, key colour, broken files, PNG writing.
+#include <gtest/gtest.h>
+#include <jpeglib.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "toolkit/error.h"
+#include "toolkit/raster/canvas.h"
+#include "toolkit/raster/picture.h"
+#include "toolkit/raster/png_writer.h"
+
+namespace {
+
+void Put32(std::vector<std::uint8_t>& v, std::size_t at, std::uint32_t x) {
+    for (int i = 0; i < 4; ++i)
+        v[at + i] = std::uint8_t(x >> (8 * i));
+}
+
+// A 24-bit bottom-up BMP written by hand; pixel (x, y) from the top-left.
+std::vector<std::uint8_t> MakeBmp(const tk::Bitmap& b) {
+    std::size_t stride = (std::size_t(b.width) * 3 + 3) & ~std::size_t(3);
+    std::vector<std::uint8_t> v(54 + stride * b.height);
+    v[0] = 'B';
+    v[1] = 'M';
+    Put32(v, 2, std::uint32_t(v.size()));
+    Put32(v, 10, 54);
+    Put32(v, 14, 40);
+    Put32(v, 18, std::uint32_t(b.width));
+    Put32(v, 22, std::uint32_t(b.height));
+    v[26] = 1;
+    v[28] = 24;
+    for (int y = 0; y < b.height; ++y)
+        for (int x = 0; x < b.width; ++x) {
+            std::uint8_t* p = &v[54 + std::size_t(b.height - 1 - y) * stride + 3 * x];
+            tk::Color c = b.At(x, y);
+            p[0] = std::uint8_t(tk::BlueOf(c));
+            p[1] = std::uint8_t(tk::GreenOf(c));
+            p[2] = std::uint8_t(tk::RedOf(c));
+        }
+    return v;
+}
+
+std::vector<std::uint8_t> MakeJpeg(int w, int h, tk::Color fill) {
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr err;
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    unsigned char* mem = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &mem, &size);
+    cinfo.image_width = JDIMENSION(w);
+    cinfo.image_height = JDIMENSION(h);
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, 100, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<JSAMPLE> row(std::size_t(w) * 3);
+    for (int x = 0; x < w; ++x) {
+        row[3 * x] = JSAMPLE(tk::RedOf(fill));
+        row[3 * x + 1] = JSAMPLE(tk::GreenOf(fill));
+        row[3 * x + 2] = JSAMPLE(tk::BlueOf(fill));
+    }
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW r[1] = {row.data()};
+        jpeg_write_scanlines(&cinfo, r, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    std::vector<std::uint8_t> out(mem, mem + size);
+    jpeg_destroy_compress(&cinfo);
+    free(mem);
+    return out;
+}
+
+std::string WriteFixture(const std::string& name, const std::vector<std::uint8_t>& data) {
+    std::string path = ::testing::TempDir() + name;
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data.data()), std::streamsize(data.size()));
+    return path;
+}
+
+void ExpectLoadError(const std::string& path, tk::PictureFormat f) {
+    try {
+        tk::Picture p(path, f, false);
+        p.Pixels();
+        FAIL() << "no error for " << path;
+    } catch (const tk::Error& e) {
+        EXPECT_NE(std::string(e.what()).find("Cannot load picture " + path), std::string::npos)
+            << e.what();
+    }
+}
+
+TEST(PictureBmp, KeyColourFromBottomLeftAndOnlyExactMatchesLeftOut) {
+    const tk::Color key = 0xFF01FC, nearKey = 0xFF00FC;
+    tk::Bitmap art(3, 2, key);
+    art.At(1, 0) = nearKey;
+    art.At(2, 0) = 0x102030;
+    std::string path = WriteFixture("tower.bmp", MakeBmp(art));
+    tk::PictureProbe probe = tk::ProbePicture(path);
+    EXPECT_EQ(probe.format, tk::PictureFormat::Bitmap);
+    EXPECT_EQ(probe.width, 3);
+    EXPECT_EQ(probe.height, 2);
+    EXPECT_EQ(probe.bottomLeft, key);
+
+    tk::Picture pic(path, tk::PictureFormat::Bitmap, true);
+    EXPECT_EQ(pic.Pixels().pixels, art.pixels);
+    tk::Bitmap screen(5, 5, 0x000001);
+    tk::Canvas c(screen);
+    c.Draw(1, 1, pic);
+    EXPECT_EQ(screen.At(1, 1), 0x000001u);  // key left out
+    EXPECT_EQ(screen.At(2, 1), nearKey);    // near-key stays
+    EXPECT_EQ(screen.At(3, 1), 0x102030u);
+    EXPECT_EQ(screen.At(1, 2), 0x000001u);
+    c.Draw(-2, 4, pic);  // clipped: only (0, 4) from picture column 2
+    EXPECT_EQ(screen.At(0, 4), 0x102030u);
+
+    tk::Picture opaque(path, tk::PictureFormat::Bitmap, false);
+    c.Draw(0, 0, opaque);
+    EXPECT_EQ(screen.At(0, 0), key);
+}
+
+TEST(PictureBmp, TopDownAnd32BitAccepted) {
+    std::vector<std::uint8_t> v(54 + 2 * 4);
+    v[0] = 'B';
+    v[1] = 'M';
+    Put32(v, 10, 54);
+    Put32(v, 14, 40);
+    Put32(v, 18, 1);
+    Put32(v, 22, std::uint32_t(-2));  // top-down
+    v[26] = 1;
+    v[28] = 32;
+    v[54] = 0x33, v[55] = 0x22, v[56] = 0x11;  // top pixel BGRA
+    v[58] = 0x66, v[59] = 0x55, v[60] = 0x44;
+    tk::Bitmap b = tk::DecodeBmp(v.data(), v.size(), "td.bmp");
+    ASSERT_EQ(b.height, 2);
+    EXPECT_EQ(b.At(0, 0), 0x112233u);
+    EXPECT_EQ(b.At(0, 1), 0x445566u);
+}
+
+TEST(PictureBmp, BrokenFilesGiveErrorsNamingTheFile) {
+    tk::Bitmap art(4, 4, 0x808080);
+    std::vector<std::uint8_t> good = MakeBmp(art);
+    auto truncated = good;
+    truncated.resize(good.size() - 5);
+    ExpectLoadError(WriteFixture("short.bmp", truncated), tk::PictureFormat::Bitmap);
+    auto header = good;
+    header.resize(30);
+    ExpectLoadError(WriteFixture("header.bmp", header), tk::PictureFormat::Bitmap);
+    auto bits = good;
+    bits[28] = 8;
+    ExpectLoadError(WriteFixture("bits.bmp", bits), tk::PictureFormat::Bitmap);
+    auto offset = good;
+    Put32(offset, 10, 0xFFFFFFF0u);
+    ExpectLoadError(WriteFixture("offset.bmp", offset), tk::PictureFormat::Bitmap);
+    auto huge = good;
+    Put32(huge, 18, 0x7FFFFFFF);
+    ExpectLoadError(WriteFixture("huge.bmp", huge), tk::PictureFormat::Bitmap);
+    ExpectLoadError(::testing::TempDir() + "missing.bmp", tk::PictureFormat::Bitmap);
+    // A good bitmap where a JPEG is expected.
+    ExpectLoadError(WriteFixture("notjpeg.bmp", good), tk::PictureFormat::Jpeg);
+}
+
+TEST(PictureJpeg, DecodesOnceAndDrawsOpaque) {
+    std::string path = WriteFixture("moon.jpg", MakeJpeg(8, 6, 0xC08040));
+    tk::PictureProbe probe = tk::ProbePicture(path);
+    EXPECT_EQ(probe.format, tk::PictureFormat::Jpeg);
+    EXPECT_EQ(probe.width, 8);
+    EXPECT_EQ(probe.height, 6);
+    tk::Picture pic(path, tk::PictureFormat::Jpeg, true);
+    EXPECT_FALSE(pic.Transparent());
+    const tk::Bitmap* first = &pic.Pixels();
+    EXPECT_EQ(first, &pic.Pixels());
+    tk::Bitmap screen(10, 10, 0);
+    tk::Canvas c(screen);
+    c.Draw(1, 1, pic);
+    int drawn = 0;
+    for (int y = 1; y < 7; ++y)
+        for (int x = 1; x < 9; ++x) {
+            tk::Color p = screen.At(x, y);
+            drawn += std::abs(tk::RedOf(p) - 0xC0) <= 3 && std::abs(tk::BlueOf(p) - 0x40) <= 3;
+        }
+    EXPECT_EQ(drawn, 48);
+    EXPECT_EQ(screen.At(9, 9), 0u);
+}
+
+TEST(PictureJpeg, TruncatedAndCorruptNeverEndTheProcess) {
+    // A file missing only its end marker still holds every pixel and is accepted.
+    std::vector<std::uint8_t> good = MakeJpeg(32, 32, 0x336699);
+    for (std::size_t cut : {std::size_t(3), std::size_t(20), good.size() / 2, good.size() - 40}) {
+        std::vector<std::uint8_t> bad(good.begin(), good.begin() + std::ptrdiff_t(cut));
+        EXPECT_THROW(tk::DecodeJpeg(bad.data(), bad.size(), "cut.jpg"), tk::Error) << cut;
+    }
+    std::vector<std::uint8_t> garbage = good;
+    for (std::size_t i = 4; i < garbage.size(); i += 7)
+        garbage[i] ^= 0x5A;
+    try {
+        tk::DecodeJpeg(garbage.data(), garbage.size(), "garbage.jpg");
+    } catch (const tk::Error& e) {
+        EXPECT_NE(std::string(e.what()).find("garbage.jpg"), std::string::npos);
+    }
+    auto cutFile = good;
+    cutFile.resize(good.size() / 2);
+    std::string path = WriteFixture("cut.jpg", cutFile);
+    ExpectLoadError(path, tk::PictureFormat::Jpeg);
+}
+
+TEST(PngWriter, WritesAFileAndReportsAnUnwritablePath) {
+    tk::Bitmap b(3, 2, 0x00FF00);
+    std::string path = ::testing::TempDir() + "shot.png";
+    tk::WritePng(path, b);
+    std::ifstream in(path, std::ios::binary);
+    char sig[8] = {};
+    in.read(sig, 8);
+    EXPECT_EQ(std::string(sig + 1, 3), "PNG");
+    EXPECT_THROW(tk::WritePng("/nonexistent-dir/shot.png", b), tk::Error);
+}
+
+}  // namespace
