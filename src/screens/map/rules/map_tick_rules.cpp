@@ -1,0 +1,54 @@
+// map_tick_rules.cpp -- the order of the rule steps in a map tick and in a map click.
+#include "screens/map/rules/map_tick_rules.h"
+
+#include "screens/map/rules/achievements.h"
+#include "screens/map/rules/end_of_battle.h"
+#include "screens/map/rules/resources_and_limits.h"
+#include "screens/map/rules/turn_cycle.h"
+
+namespace vm {
+
+void ChangeDisplaySnapshot(GameState& s) {
+    if (s.TurnPhase <= 0 || s.DeltaTicks != 0) return;
+    s.SnapPlayerBlue = s.PlayerBlue;
+    s.SnapPlayerRed = s.PlayerRed;
+    s.SnapPlayerYellow = s.PlayerYellow;
+    s.SnapPlayerTower = s.PlayerTower;
+    s.SnapPlayerGreen = s.PlayerGreen;
+}
+
+bool MapTickRules(Duel duel, TickHooks& hooks) {
+    GameState& s = duel.state;
+    s.JustSaved = 0;
+    ChangeDisplaySnapshot(s);
+    StartTick(s);
+    hooks.OnFrameBegin();
+    hooks.OnSceneDraw();
+    DropFall(s);
+    hooks.OnHudDraw();
+    AdvancePlayerMove(s, hooks);
+    ApplyPlayerEffect(duel);
+    RefillHand(s);
+    BeginEnemyMove(s);
+    RunEnemyMove(duel, hooks);
+    EndEnemyMove(s);
+    EndTurn(s);
+    hooks.OnChangeDisplay();
+    if (s.DeltaTicks > 0) s.DeltaTicks -= 1;
+    PerTickAchievements(s);
+    const bool ended = EndTest(s);
+    if (ended) hooks.OnBattleEnded();
+    HandAchievements(s);
+    hooks.OnSceneFinish();
+    return ended;
+}
+
+void MapClickRules(Duel duel) {
+    GameState& s = duel.state;
+    if (s.TurnPhase != 1) return;
+    if (s.HoverSlot > 0 && s.PlayerMoveTicks == 0) PlayOrDiscard(duel, s.HoverSlot);
+    BurnTick(s);
+    UseFlask(duel);
+}
+
+}  // namespace vm

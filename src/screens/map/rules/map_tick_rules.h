@@ -1,0 +1,22 @@
+// map_tick_rules.h -- one map tick's rule steps in their order, and the rules of a map click.
+#pragma once
+
+#include "screens/map/rules/duel.h"
+#include "screens/map/rules/tick_hooks.h"
+
+namespace vm {
+
+// The change display's snapshot of the player's values while no display runs.
+void ChangeDisplaySnapshot(GameState& state);
+
+// One tick of the map screen: JustSaved 0, snapshot, StartTick, then (with the hooks between
+// them where the screen draws) the drop's fall, the player's move, its effect, the refill, the
+// enemy's move, the end of the turn, the change display countdown, the per-tick achievements,
+// the end test and the hand tests. Returns true in the tick in which the battle ended.
+bool MapTickRules(Duel duel, TickHooks& hooks);
+
+// The rules of a click on the map after the switches: nothing unless TurnPhase is 1; a move with
+// HoverSlot when the last move is over; the burn tick; the flask.
+void MapClickRules(Duel duel);
+
+}  // namespace vm

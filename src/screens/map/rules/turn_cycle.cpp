@@ -1,0 +1,220 @@
+// turn_cycle.cpp -- moves, countdowns and the end of a turn.
+#include "screens/map/rules/turn_cycle.h"
+
+#include <algorithm>
+
+#include "screens/map/rules/achievements.h"
+#include "screens/map/rules/affordability.h"
+#include "screens/map/rules/card_effects.h"
+#include "screens/map/rules/resources_and_limits.h"
+
+namespace vm {
+
+namespace {
+
+bool OneOf(int card, std::initializer_list<int> cards) {
+    return std::find(cards.begin(), cards.end(), card) != cards.end();
+}
+
+}  // namespace
+
+int AnimKindOf(int card) {
+    if (OneOf(card, {1, 4, 7, 8, 9, 12, 14, 18, 21, 26, 41, 52, 59, 60, 65, 67, 70})) return 2;
+    if (OneOf(card, {2,  3,  5,  11, 15, 17, 19, 23, 24, 25, 27, 28, 33, 37,
+                     39, 40, 44, 45, 46, 49, 50, 51, 54, 56, 63, 64, 68})) {
+        return 1;
+    }
+    return 0;
+}
+
+void MoonBonus(GameState& s, SideId id, int card) {
+    const Side& side = SideOf(id);
+    switch (s.MoonPhase) {
+        case 1:
+            if (card >= 63 && card <= 70) {
+                const StateValue rare[] = {side.BlueRare, side.RedRare, side.YellowRare,
+                                           side.Green};
+                s.*rare[s.random.Below(4)] += 1;
+            }
+            break;
+        case 2:
+            if (card >= 1 && card <= 21) s.*side.Blue += 1;
+            break;
+        case 3:
+            if (card >= 22 && card <= 39) s.*side.Red += 1;
+            break;
+        case 4:
+            // The enemy's yellow moon also takes card 40.
+            if (card >= (id == SideId::Player ? 41 : 40) && card <= 62) s.*side.Yellow += 1;
+            break;
+        default:
+            break;
+    }
+}
+
+void PlayOrDiscard(Duel duel, int slot) {
+    GameState& s = duel.state;
+    const int card = s.HandCard[slot];
+    const int pendant = s.SlotPendant[slot];
+    if (pendant > 0) duel.sounds.Play(17);
+    if (slot == s.DropSlot) {
+        s.Flask += 5;
+        duel.sounds.Play(19);
+    }
+    s.Flask = std::min(s.Flask, 80);
+    s.DropSlot = 0;
+    if (CanAfford(s, kPlayerSide, card)) {
+        PendantBonus(s, pendant);
+        s.DiscardStreak = 0;
+        RollDrop(s);
+        RollPendants(s);
+        PayCard(s, kPlayerSide, card);
+        s.PendingPlayerCard = card;
+        PlayAchievements(s, card);
+        s.HandCard[slot] = 0;
+        s.PlayerMoveTicks = 100;
+        s.AnimCard = card;
+        s.AnimKind = 0;
+    } else {
+        RollDrop(s);
+        s.DiscardStreak += 1;
+        PendantBonus(s, pendant);  // the pendant read before the re-roll
+        RollPendants(s);
+        MoonBonus(s, SideId::Player, card);
+        s.HandCard[slot] = 0;
+        s.PlayerMoveTicks = 2;
+    }
+}
+
+void StartTick(GameState& s) {
+    if (s.TurnPhase == 0) s.TurnPhase = 1;
+}
+
+void AdvancePlayerMove(GameState& s, TickHooks& hooks) {
+    if (s.PlayerMoveTicks == 0) s.PendingPlayerCard = 0;
+    if (s.PlayerMoveTicks == 1) s.PlayerMoveTicks = 0;
+    if (s.PlayerMoveTicks == 2) s.PlayerMoveTicks = 1;
+    if (s.PlayerMoveTicks > 2) {
+        s.PlayerMoveTicks -= 1;
+        const int kind = AnimKindOf(s.AnimCard);
+        if (kind != 0) s.AnimKind = kind;
+        hooks.OnPlayAnimationTick(s.PlayerMoveTicks);
+    }
+}
+
+void ApplyPlayerEffect(Duel duel) {
+    GameState& s = duel.state;
+    s.PlayerTowerBefore = s.PlayerTower;
+    s.EnemyTowerBefore = s.EnemyTower;
+    if (s.PendingPlayerCard >= 1 && s.PendingPlayerCard <= 70) {
+        ApplyCardEffect(s, s.PendingPlayerCard, SideId::Player);
+    }
+    s.PendingPlayerCard = 0;
+    ApplyWard(duel, true);
+    ApplyTickLimits(s);
+}
+
+void RefillHand(GameState& s) {
+    for (int slot = 1; slot <= 5; ++slot) {
+        if (s.HandCard[slot] != 0) continue;
+        s.HandCard[slot] = 1 + s.random.Below(70);
+        s.PlayerBlue = std::min(s.PlayerBlue + s.PlayerBlueIncome, 21);
+        s.PlayerYellow = std::min(s.PlayerYellow + s.PlayerYellowIncome, 21);
+        s.PlayerRed = std::min(s.PlayerRed + s.PlayerRedIncome, 21);
+        s.EnemyCard = 0;
+    }
+}
+
+void BeginEnemyMove(GameState& s) {
+    if (s.PlayerMoveTicks != 1) return;
+    s.EnemyCanAfford = 1;
+    s.EnemyCard = 0;
+    s.TurnPhase = 2;
+}
+
+void RunEnemyMove(Duel duel, TickHooks& hooks) {
+    GameState& s = duel.state;
+    if (s.TurnPhase != 2) return;
+    hooks.OnEnemyMoveBegin();
+    if (s.EnemyCard == 0) {
+        s.EnemyCard = 1 + s.random.Below(70);
+        if (s.random.Below(100) < 30) {
+            // The moon tilts the enemy's choice toward its own run of cards.
+            switch (s.MoonPhase) {
+                case 1:
+                    s.EnemyCard = 63 + s.random.Below(7);
+                    break;
+                case 2:
+                    s.EnemyCard = 1 + s.random.Below(21);
+                    break;
+                case 3:
+                    s.EnemyCard = 41 + s.random.Below(20);
+                    break;
+                case 4:
+                    s.EnemyCard = 26 + s.random.Below(18);
+                    break;
+                default:
+                    break;
+            }
+        }
+        s.EnemyCanAfford = CanAfford(s, kEnemySide, s.EnemyCard) ? 1 : 0;
+        s.EnemyMoveTicks = 30;
+        s.EnemyPlayedCard = s.EnemyCard;
+    }
+    if (s.EnemyMoveTicks > 0) s.EnemyMoveTicks -= 1;
+    hooks.OnEnemyCountdown();
+    if (s.EnemyMoveTicks == 1 && s.EnemyCanAfford == 0) MoonBonus(s, SideId::Enemy, s.EnemyCard);
+    if (s.EnemyMoveTicks == 1) {
+        if (s.EnemyCanAfford == 1) PayCard(s, kEnemySide, s.EnemyCard);
+        s.PlayerTowerBefore = s.PlayerTower;
+        s.EnemyTowerBefore = s.EnemyTower;
+        s.EnemyPlayedCard = s.EnemyCard;
+        if (s.EnemyCanAfford == 1) ApplyCardEffect(s, s.EnemyPlayedCard, SideId::Enemy);
+    }
+    ApplyWard(duel, false);
+}
+
+void EndEnemyMove(GameState& s) {
+    if (s.TurnPhase == 2 && s.EnemyMoveTicks == 1) {
+        s.DeltaTicks = 20;
+        s.TurnPhase = 3;
+    }
+}
+
+void EndTurn(GameState& s) {
+    if (s.TurnPhase != 3) return;
+    s.EnemyYellow += s.EnemyYellowIncome;
+    s.EnemyRed += s.EnemyRedIncome;
+    s.EnemyBlue += s.EnemyBlueIncome;
+    s.MoonPhase += 1;
+    if (s.MoonPhase == 5) s.MoonPhase = 1;
+    const Side* sides[] = {&kPlayerSide, &kEnemySide};
+    if (s.MoonPhase == 1) {
+        for (const Side* side : sides) {
+            for (StateValue v : {side->Green, side->BlueRare, side->RedRare, side->YellowRare}) {
+                s.*v += 1;
+            }
+        }
+        for (const Side* side : sides) {
+            for (StateValue v : {side->BlueIncome, side->RedIncome, side->YellowIncome}) {
+                if (s.*v == 0) s.*v = 1;
+            }
+        }
+    }
+    for (const Side* side : sides) {
+        for (StateValue v : {side->BlueIncome, side->RedIncome, side->YellowIncome}) {
+            s.*v = std::min(s.*v, 5);
+        }
+    }
+    for (const Side* side : sides) {
+        for (StateValue v :
+             {side->BlueIncome, side->RedIncome, side->YellowIncome, side->BlueRare, side->RedRare,
+              side->YellowRare, side->Blue, side->Red, side->Yellow}) {
+            s.*v = std::max(s.*v, 0);
+        }
+    }
+    s.DeltaTicks = 20;
+    s.TurnPhase = 1;
+}
+
+}  // namespace vm
