@@ -1,0 +1,51 @@
+# e2e_lib.sh -- helpers for end-to-end checks run by run_xvfb.sh (source it; bash).
+
+# e2e_fail MESSAGE: prints it, saves a last screenshot beside the logs, exits 1.
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    e2e_shot "$E2E_DIR/failure.png" 2>/dev/null && echo "screenshot: $E2E_DIR/failure.png" >&2
+    exit 1
+}
+
+# e2e_shot FILE.png: the whole screen as a PNG.
+e2e_shot() {
+    xwd -root -silent >"$E2E_DIR/screen.xwd" && "$XWD_TOOL" png "$E2E_DIR/screen.xwd" "$1"
+}
+
+# e2e_pixel X Y: prints the screen colour at (X, Y) as #RRGGBB.
+e2e_pixel() {
+    xwd -root -silent >"$E2E_DIR/screen.xwd" && "$XWD_TOOL" pixel "$E2E_DIR/screen.xwd" "$1" "$2"
+}
+
+# e2e_click X Y [BUTTON]: moves the pointer to screen point (X, Y) and clicks.
+e2e_click() {
+    xdotool mousemove "$1" "$2" sleep 0.1 click "${3:-1}"
+}
+
+# e2e_wait_pixel X Y COLOUR [SECONDS]: waits until the screen shows COLOUR at (X, Y);
+# status 1 (and the last colour seen on stderr) when it does not within SECONDS (default 10).
+e2e_wait_pixel() {
+    local tries=$(( ${4:-10} * 10 )) seen
+    for _ in $(seq "$tries"); do
+        seen=$(e2e_pixel "$1" "$2")
+        [ "$seen" = "$3" ] && return 0
+        sleep 0.1
+    done
+    echo "pixel ($1, $2) is $seen, not $3" >&2
+    return 1
+}
+
+# e2e_wait_window NAME [SECONDS]: waits until a visible window with this caption exists.
+e2e_wait_window() {
+    local tries=$(( ${2:-10} * 10 ))
+    for _ in $(seq "$tries"); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# e2e_audio_peak: the largest |sample| SDL has written to the disk audio file so far.
+e2e_audio_peak() {
+    "$XWD_TOOL" peak "$SDL_DISKAUDIOFILE"
+}

@@ -1,0 +1,85 @@
+#!/bin/bash
+# run_xvfb.sh -- runs one end-to-end check inside a private X server (Xvfb).
+#
+# Usage: run_xvfb.sh COMMAND [ARGS...]
+#
+# Starts Xvfb on the first free display of :99 .. :120 (screen 1280x1024x24, no window
+# manager), then runs COMMAND with:
+#   DISPLAY              the new display
+#   SDL_AUDIODRIVER=disk SDL writes the mixed sound to a file instead of a sound card
+#   SDL_DISKAUDIOFILE    that file: $E2E_DIR/audio.raw (S16 stereo 44.1 kHz, raw)
+#   E2E_DIR              a fresh scratch folder for screenshots and logs (kept when the
+#                        check fails, removed when it passes unless E2E_KEEP=1)
+#   E2E_LIB              tests/e2e/e2e_lib.sh: source it for e2e_shot, e2e_pixel, e2e_click,
+#                        e2e_wait_pixel, e2e_wait_window, e2e_audio_peak, e2e_fail
+#   XWD_TOOL             the dump reader (set by CMake; defaults to xwd_tool on PATH)
+# and stops the server afterwards. The status is COMMAND's. If Xvfb is missing or cannot
+# start, it prints "skipped: ..." and exits 77, which ctest counts as skipped
+# (SKIP_RETURN_CODE 77 on the test).
+#
+# A game check is a short script, e.g.
+#   . "$E2E_LIB"
+#   ./vellmoor & e2e_wait_window "Vellmoor"
+#   e2e_click 400 300; e2e_wait_pixel 10 10 '#000000' || e2e_fail "intro not shown"
+set -u
+readonly SKIP=77
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+if [ $# -eq 0 ]; then
+    echo "usage: run_xvfb.sh COMMAND [ARGS...]" >&2
+    exit 2
+fi
+for tool in Xvfb xdotool xwd; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "skipped: $tool is not installed"
+        exit $SKIP
+    fi
+done
+
+xvfb_pid=
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
+    fi
+}
+trap cleanup EXIT
+
+display=
+for n in $(seq 99 120); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do
+        # Our own server must be the one answering: a display that another server still
+        # holds makes ours exit, and the probe would reach the other one.
+        if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1 && sleep 0.2 &&
+            kill -0 "$xvfb_pid" 2>/dev/null; then
+            display=":$n"
+            break
+        fi
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    [ -n "$display" ] && break
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=
+done
+if [ -z "$display" ]; then
+    echo "skipped: Xvfb could not start on any display :99 .. :120"
+    exit $SKIP
+fi
+
+E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/vellmoor-e2e.XXXXXX")
+export DISPLAY=$display SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$E2E_DIR/audio.raw
+export E2E_DIR E2E_LIB=$here/e2e_lib.sh XWD_TOOL=${XWD_TOOL:-xwd_tool}
+
+"$@"
+status=$?
+if [ $status -eq 0 ] && [ "${E2E_KEEP:-0}" != 1 ]; then
+    rm -rf "$E2E_DIR"
+else
+    echo "e2e: scratch files kept in $E2E_DIR"
+fi
+exit $status
