@@ -138,7 +138,7 @@ SavedProgress ParseSaveLines(const std::vector<std::string>& lines, std::string_
             throw tk::Error("'" + text + "' is not a valid integer value (" + where + ")");
         }
         if (value < low || value > high) {
-            throw tk::Error(where + ": " + what + " " + std::to_string(value) + " lies outside " +
+            throw tk::Error(where + ": " + what + " is " + std::to_string(value) + ", outside " +
                             std::to_string(low) + ".." + std::to_string(high));
         }
         return value;
@@ -148,7 +148,7 @@ SavedProgress ParseSaveLines(const std::vector<std::string>& lines, std::string_
     progress.flask = valueOf(3, 0, 80, "Flask");
     for (int k = 0; k < 30; ++k) {
         progress.achievements[static_cast<size_t>(k)] =
-            valueOf(4 + k, 0, 1, "achievement flag " + std::to_string(k));
+            valueOf(4 + k, 0, 1, "Achievements[" + std::to_string(k) + "]");
     }
     return progress;
 }
