@@ -1,7 +1,9 @@
 // host_demo.cpp -- a tiny program on SdlHost that proves the end-to-end harness: a blue
 // window that turns red when clicked, and a tone through the mixer at start and on each click.
+// With the argument "error" it also reports an error at start (the error window's check).
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 #include "toolkit/host/sdl_host.h"
 #include "toolkit/sound/media_player.h"
@@ -26,7 +28,7 @@ tk::SoundData Tone(double seconds, double hertz) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     try {
         tk::SdlHost host;
         tk::Mixer mixer;
@@ -43,6 +45,10 @@ int main() {
         host.Raise(window);
         host.Present(window, frame);
         tone.Play();
+        if (argc > 1 && std::string(argv[1]) == "error") {
+            host.ShowError("Cannot open sound drums.wav: a test of the error window");
+            host.ShowError("Cannot open sound drums.wav: a test of the error window");
+        }
         std::printf("ready\n");
         std::fflush(stdout);
 
