@@ -1,6 +1,7 @@
 // host_demo.cpp -- a tiny program on SdlHost that proves the end-to-end harness: a blue
 // window that turns red when clicked, and a tone through the mixer at start and on each click.
-// With the argument "error" it also reports an error at start (the error window's check).
+// With the argument "error" it also reports an error at start (the error window's check);
+// with "fullscreen" it opens a green full-screen window over the blue one and prints its size.
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -48,6 +49,16 @@ int main(int argc, char** argv) {
         if (argc > 1 && std::string(argv[1]) == "error") {
             host.ShowError("Cannot open sound drums.wav: a test of the error window");
             host.ShowError("Cannot open sound drums.wav: a test of the error window");
+        }
+        if (argc > 1 && std::string(argv[1]) == "fullscreen") {
+            tk::WindowId cover = host.CreateWindow(
+                {.caption = "Host demo cover", .kind = tk::WindowKind::FullScreen});
+            int w = 0, h = 0;
+            host.ClientSize(cover, w, h);
+            std::printf("cover %dx%d\n", w, h);
+            host.SetVisible(cover, true);
+            host.Raise(cover);
+            host.Present(cover, tk::Bitmap(w / 2, h / 2, tk::Rgb(0, 255, 0)));
         }
         std::printf("ready\n");
         std::fflush(stdout);
