@@ -13,7 +13,8 @@ void Add16(std::vector<std::uint8_t>& b, std::uint32_t v) {
     b.push_back(std::uint8_t(v >> 8));
 }
 void AddTag(std::vector<std::uint8_t>& b, const char* tag) {
-    for (int i = 0; i < 4; ++i) b.push_back(std::uint8_t(tag[i]));
+    for (int i = 0; i < 4; ++i)
+        b.push_back(std::uint8_t(tag[i]));
 }
 
 }  // namespace
