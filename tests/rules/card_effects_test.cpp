@@ -1,0 +1,250 @@
+// card_effects_test.cpp -- every card on both sides, the mirror rule and the cards with code.
+#include "screens/map/rules/card_effects.h"
+
+#include <gtest/gtest.h>
+
+#include "duel_fixture.h"
+
+namespace vm {
+namespace {
+
+const Side& P = kPlayerSide;
+const Side& E = kEnemySide;
+
+// Distinct values on every variable of both sides, so that any swap or mix-up shows.
+GameState Spread() {
+    GameState s;
+    const StateValue Side::*fields[] = {
+        &Side::Tower,      &Side::Burn,      &Side::Ward,        &Side::Blue,       &Side::Red,
+        &Side::Yellow,     &Side::BlueRare,  &Side::RedRare,     &Side::YellowRare, &Side::Green,
+        &Side::BlueIncome, &Side::RedIncome, &Side::YellowIncome};
+    int value = 11;
+    for (auto f : fields) {
+        s.*(P.*f) = value;
+        s.*(E.*f) = value + 100;
+        value += 3;
+    }
+    s.PlayerTower = 300;
+    s.EnemyTower = 250;
+    s.PlayerBurn = s.EnemyBurn = 1;
+    s.PlayerWard = s.EnemyWard = 0;
+    return s;
+}
+
+GameState Swapped(const GameState& a) {
+    GameState b = a;
+    const StateValue Side::*fields[] = {
+        &Side::Tower,      &Side::Burn,      &Side::Ward,        &Side::Blue,       &Side::Red,
+        &Side::Yellow,     &Side::BlueRare,  &Side::RedRare,     &Side::YellowRare, &Side::Green,
+        &Side::BlueIncome, &Side::RedIncome, &Side::YellowIncome};
+    for (auto f : fields)
+        std::swap(b.*(P.*f), b.*(E.*f));
+    return b;
+}
+
+void ExpectSameSides(const GameState& a, const GameState& b, int card) {
+    EXPECT_EQ(a.PlayerTower, b.PlayerTower) << card;
+    EXPECT_EQ(a.EnemyTower, b.EnemyTower) << card;
+    EXPECT_EQ(a.PlayerBurn, b.PlayerBurn) << card;
+    EXPECT_EQ(a.EnemyBurn, b.EnemyBurn) << card;
+    EXPECT_EQ(a.PlayerWard, b.PlayerWard) << card;
+    EXPECT_EQ(a.EnemyWard, b.EnemyWard) << card;
+    for (auto [x, y] : {std::pair{&GameState::PlayerBlue, &GameState::EnemyBlue},
+                        {&GameState::PlayerRed, &GameState::EnemyRed},
+                        {&GameState::PlayerYellow, &GameState::EnemyYellow},
+                        {&GameState::PlayerBlueRare, &GameState::EnemyBlueRare},
+                        {&GameState::PlayerRedRare, &GameState::EnemyRedRare},
+                        {&GameState::PlayerYellowRare, &GameState::EnemyYellowRare},
+                        {&GameState::PlayerGreen, &GameState::EnemyGreen},
+                        {&GameState::PlayerBlueIncome, &GameState::EnemyBlueIncome},
+                        {&GameState::PlayerRedIncome, &GameState::EnemyRedIncome},
+                        {&GameState::PlayerYellowIncome, &GameState::EnemyYellowIncome}}) {
+        EXPECT_EQ(a.*x, b.*x) << card;
+        EXPECT_EQ(a.*y, b.*y) << card;
+    }
+}
+
+TEST(CardEffects, EnemySideMirrorsThePlayerSideForAllButCavalryAndFromAbove) {
+    for (int card = 1; card <= 70; ++card) {
+        if (card == 25 || card == 29) continue;
+        GameState byPlayer = Spread();
+        GameState byEnemy = Swapped(byPlayer);
+        byPlayer.random.Reseed(4242);
+        byEnemy.random.Reseed(4242);
+        ApplyCardEffect(byPlayer, card, SideId::Player);
+        ApplyCardEffect(byEnemy, card, SideId::Enemy);
+        ExpectSameSides(Swapped(byPlayer), byEnemy, card);
+    }
+}
+
+TEST(CardEffects, EveryCardChangesSomethingOnBothSides) {
+    for (int card = 1; card <= 70; ++card) {
+        for (SideId side : {SideId::Player, SideId::Enemy}) {
+            GameState s = Spread();
+            s.PlayerWard = s.EnemyWard = 0;
+            s.PlayerBurn = s.EnemyBurn = 0;
+            const GameState before = s;
+            ApplyCardEffect(s, card, side);
+            s.random = before.random;
+            bool changed = false;
+            for (StateValue v :
+                 {P.Tower,       P.Burn,       P.Ward,         P.Blue,       P.Red,
+                  P.Yellow,      P.BlueRare,   P.RedRare,      P.YellowRare, P.Green,
+                  P.BlueIncome,  P.RedIncome,  P.YellowIncome, E.Tower,      E.Burn,
+                  E.Ward,        E.Blue,       E.Red,          E.Yellow,     E.BlueRare,
+                  E.RedRare,     E.YellowRare, E.Green,        E.BlueIncome, E.RedIncome,
+                  E.YellowIncome}) {
+                changed = changed || s.*v != before.*v;
+            }
+            EXPECT_TRUE(changed) << "card " << card;
+        }
+    }
+}
+
+TEST(CardEffects, CavalryAndFromAboveHitThePlayerHarder) {
+    GameState s = Spread();
+    ApplyCardEffect(s, 25, SideId::Player);
+    EXPECT_EQ(s.EnemyTower, 250 - 20);
+    EXPECT_EQ(s.EnemyRed, Spread().EnemyRed - 3);
+    s = Spread();
+    ApplyCardEffect(s, 25, SideId::Enemy);
+    EXPECT_EQ(s.PlayerTower, 300 - 50);
+    EXPECT_EQ(s.PlayerRed, Spread().PlayerRed - 3);
+    s = Spread();
+    ApplyCardEffect(s, 29, SideId::Player);
+    EXPECT_EQ(s.EnemyTower, 200);
+    EXPECT_EQ(s.EnemyRed, Spread().EnemyRed);
+    s = Spread();
+    ApplyCardEffect(s, 29, SideId::Enemy);
+    EXPECT_EQ(s.PlayerTower, 250);
+    EXPECT_EQ(s.PlayerRed, Spread().PlayerRed - 5);
+}
+
+TEST(CardEffects, BurnAndWardAreSetNotAdded) {
+    GameState s;
+    s.EnemyBurn = 2;
+    ApplyCardEffect(s, 49, SideId::Player);
+    EXPECT_EQ(s.EnemyBurn, 3);
+    EXPECT_EQ(s.EnemyTower, 365);
+    s.PlayerWard = 1;
+    ApplyCardEffect(s, 26, SideId::Player);
+    EXPECT_EQ(s.PlayerWard, 1);
+    ApplyCardEffect(s, 63, SideId::Enemy);
+    EXPECT_EQ(s.PlayerBurn, 2);
+    EXPECT_EQ(s.EnemyBurn, 2);
+    EXPECT_EQ(s.PlayerTower, 350);
+    EXPECT_EQ(s.EnemyTower, 315);
+}
+
+TEST(CardEffects, SimpleCardsDoWhatTheirTitleSays) {
+    GameState s;
+    ApplyCardEffect(s, 2, SideId::Player);  // Architect
+    EXPECT_EQ(s.PlayerTower, 430);
+    ApplyCardEffect(s, 37, SideId::Player);  // Titan
+    EXPECT_EQ(s.EnemyTower, 320);
+    ApplyCardEffect(s, 15, SideId::Player);  // Peace costs both sides 10 red
+    EXPECT_EQ(s.PlayerRed, -5);
+    EXPECT_EQ(s.EnemyRed, -5);
+    ApplyCardEffect(s, 10, SideId::Enemy);  // Conversion moves 2 of each stock
+    EXPECT_EQ(s.PlayerBlue, 3);
+    EXPECT_EQ(s.EnemyBlue, 7);
+    EXPECT_EQ(s.EnemyRed, -3);
+    ApplyCardEffect(s, 57, SideId::Player);  // Pacify
+    EXPECT_EQ(s.EnemyRed, 0);
+    ApplyCardEffect(s, 42, SideId::Player);  // Blood: all three incomes
+    EXPECT_EQ(s.EnemyBlueIncome, 0);
+    EXPECT_EQ(s.EnemyRedIncome, 0);
+    EXPECT_EQ(s.EnemyYellowIncome, 0);
+    ApplyCardEffect(s, 46, SideId::Enemy);  // Endurance: ward and a blow
+    EXPECT_EQ(s.EnemyWard, 1);
+    EXPECT_EQ(s.PlayerTower, 385);
+}
+
+TEST(CardEffects, ConfusionRotatesTheOtherSidesStocks) {
+    GameState s;
+    s.EnemyRed = 7;
+    s.EnemyYellow = 2;
+    s.EnemyBlue = 5;
+    ApplyCardEffect(s, 43, SideId::Player);
+    EXPECT_EQ(s.EnemyRed, 2);
+    EXPECT_EQ(s.EnemyYellow, 5);
+    EXPECT_EQ(s.EnemyBlue, 7);
+    EXPECT_EQ(s.PlayerRed, 5);
+}
+
+TEST(CardEffects, HorrorDrawsInOrderAndStopsAtNoYellow) {
+    for (int32_t ownYellow : {-1, 0, 1, 12}) {
+        GameState s;
+        s.PlayerYellow = ownYellow;
+        s.random.Reseed(99);
+        Random expected = s.random;
+        ApplyCardEffect(s, 53, SideId::Player);
+        const int first = expected.Below(20);
+        const int second = expected.Below(ownYellow);
+        if (ownYellow <= 1) {
+            EXPECT_EQ(second, 0);
+        }
+        EXPECT_EQ(s.EnemyTower, 400 - first - second) << ownYellow;
+        EXPECT_EQ(s.EnemyRed, 2);
+        EXPECT_EQ(s.random.state, expected.state);
+    }
+}
+
+TEST(CardEffects, VoidEmeraldStoneAndWisdomDrawTheirRandomParts) {
+    GameState s;
+    s.random.Reseed(5);
+    Random r = s.random;
+    ApplyCardEffect(s, 62, SideId::Player);
+    EXPECT_EQ(s.PlayerYellow, 5 - r.Below(5));
+    EXPECT_EQ(s.PlayerBlue, 5 - r.Below(5));
+    EXPECT_EQ(s.PlayerRed, 5 - r.Below(5));
+    EXPECT_EQ(s.EnemyYellow, 5 - r.Below(10));
+    EXPECT_EQ(s.EnemyBlue, 5 - r.Below(10));
+    EXPECT_EQ(s.EnemyRed, 5 - r.Below(10));
+
+    GameState e;
+    e.random.Reseed(6);
+    r = e.random;
+    ApplyCardEffect(e, 65, SideId::Enemy);
+    EXPECT_EQ(e.EnemyGreen, 1 + 1 + r.Below(5));
+
+    GameState w;
+    w.random.Reseed(7);
+    r = w.random;
+    ApplyCardEffect(w, 70, SideId::Player);
+    EXPECT_EQ(w.PlayerYellowRare, 1 + 3 + r.Below(3));
+    EXPECT_EQ(w.PlayerWard, 1);
+}
+
+TEST(CardEffects, StoneCountsStocksAfterItsOwnCostAndSacrificeKeepsIncomes) {
+    testing::RecordingSounds sounds;
+    GameState s;
+    FillCardCosts(s);
+    s.PlayerBlue = 10;
+    s.PlayerRed = 4;
+    s.PlayerYellow = 9;
+    s.PlayerBlueRare = s.PlayerRedRare = s.PlayerYellowRare = 5;
+    s.PlayerGreen = 8;
+    // Card 67 costs blue 1, yellow 5, rare blue 3, rare red 3, rare yellow 5, green 7.
+    s.PlayerBlue -= 1;
+    s.PlayerYellow -= 5;
+    s.PlayerGreen -= 7;
+    s.random.Reseed(8);
+    Random r = s.random;
+    ApplyCardEffect(s, 67, SideId::Player);
+    EXPECT_EQ(s.PlayerTower, 400 + 60 + 4 + 9 + 1 + 4 + r.Below(10));
+
+    GameState k;
+    k.PlayerBlueIncome = 3;
+    ApplyCardEffect(k, 66, SideId::Player);
+    EXPECT_EQ(k.EnemyTower, 330);
+    for (int32_t v : {k.PlayerRed, k.PlayerYellow, k.PlayerBlue, k.PlayerYellowRare,
+                      k.PlayerBlueRare, k.PlayerRedRare, k.PlayerGreen}) {
+        EXPECT_EQ(v, 0);
+    }
+    EXPECT_EQ(k.PlayerBlueIncome, 3);
+    EXPECT_EQ(k.PlayerRedIncome, 1);
+}
+
+}  // namespace
+}  // namespace vm
