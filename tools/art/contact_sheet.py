@@ -4,6 +4,7 @@
 usage: contact_sheet.py pictures.txt PREVIEW_DIR OUT_DIR RSVG_CONVERT
 The previews are the converter's PNG copies of the shipped pixels, so the key colour shows.
 """
+import base64
 import os
 import subprocess
 import sys
@@ -25,8 +26,9 @@ def main():
             pw, ph = int(pw), int(ph)
             scale = min(1.0, (CELL_W - 10) / pw, (CELL_H - 40) / ph)
             dw, dh = pw * scale, ph * scale
-            png = os.path.abspath(os.path.join(previews, name + ".png"))
-            body.append('<image x="%.1f" y="%.1f" width="%.1f" height="%.1f" xlink:href="file://%s" preserveAspectRatio="none"/>'
+            with open(os.path.join(previews, name + ".png"), "rb") as f:
+                png = base64.b64encode(f.read()).decode("ascii")
+            body.append('<image x="%.1f" y="%.1f" width="%.1f" height="%.1f" xlink:href="data:image/png;base64,%s" preserveAspectRatio="none"/>'
                         % (x + (CELL_W - dw) / 2, y + 5, dw, dh, png))
             body.append('<text x="%d" y="%d" font-family="DejaVu Sans" font-size="12" fill="#fff" text-anchor="middle">%s</text>'
                         % (x + CELL_W / 2, y + CELL_H - 20, name))

@@ -1,0 +1,86 @@
+// catalogue_test.cpp -- the picture catalogue agrees with the build's list and with the card rule.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "assets/picture_catalogue.h"
+#include "toolkit/error.h"
+
+namespace {
+
+TEST(PictureCatalogue, MatchesTheListTheBuildReads) {
+    std::ifstream list(std::string(VELLMOOR_SOURCE_DIR) + "/data/art/pictures.txt");
+    ASSERT_TRUE(list) << "data/art/pictures.txt missing";
+    std::string line;
+    std::size_t index = 0;
+    const auto catalogue = vm::PictureCatalogue();
+    while (std::getline(list, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream fields(line);
+        std::string name, format, key;
+        int width = 0, height = 0;
+        fields >> name >> format >> width >> height >> key;
+        ASSERT_LT(index, catalogue.size()) << "list has more pictures than the catalogue: " << name;
+        const vm::CatalogEntry& entry = catalogue[index++];
+        EXPECT_EQ(entry.name, name);
+        EXPECT_EQ(entry.format == tk::PictureFormat::Jpeg, format == "jpeg") << name;
+        EXPECT_EQ(entry.file, "pictures/" + name + (format == "jpeg" ? ".jpg" : ".bmp"));
+        EXPECT_EQ(entry.width, width) << name;
+        EXPECT_EQ(entry.height, height) << name;
+        EXPECT_EQ(entry.transparent, key != "-") << name;
+        if (key != "-") {
+            EXPECT_EQ(entry.key, std::stoul(key, nullptr, 16)) << name;
+        }
+    }
+    EXPECT_EQ(index, catalogue.size());
+}
+
+TEST(PictureCatalogue, NamesAreUniqueAndOnlyBitmapsAreTransparent) {
+    std::set<std::string_view> names;
+    for (const vm::CatalogEntry& entry : vm::PictureCatalogue()) {
+        EXPECT_TRUE(names.insert(entry.name).second) << "duplicate " << entry.name;
+        if (entry.format == tk::PictureFormat::Jpeg) {
+            EXPECT_FALSE(entry.transparent) << entry.name;
+        }
+        EXPECT_EQ(vm::FindPicture(entry.name), &entry);
+    }
+    EXPECT_EQ(vm::FindPicture("Form3.Image85"), nullptr);
+    EXPECT_EQ(vm::FindPicture("Form6.Image1"), nullptr);  // the click surface has no picture
+}
+
+TEST(PictureCatalogue, CardNumbersSkipTheMoonPicture) {
+    EXPECT_EQ(vm::CardPictureName(1), "Form3.Image8");
+    EXPECT_EQ(vm::CardPictureName(5), "Form3.Image12");
+    EXPECT_EQ(vm::CardPictureName(6), "Form3.Image14");
+    EXPECT_EQ(vm::CardPictureName(70), "Form3.Image78");
+    EXPECT_THROW(vm::CardPictureName(0), tk::Error);
+    EXPECT_THROW(vm::CardPictureName(71), tk::Error);
+    std::set<std::string> seen;
+    for (int card = 1; card <= 70; ++card) {
+        const std::string name = vm::CardPictureName(card);
+        EXPECT_NE(name, "Form3.Image13");
+        EXPECT_TRUE(seen.insert(name).second);
+        const vm::CatalogEntry* entry = vm::FindPicture(name);
+        ASSERT_NE(entry, nullptr) << name;
+        EXPECT_EQ(entry->format, tk::PictureFormat::Jpeg);
+        EXPECT_EQ(entry->height, 270);
+        const int width = card >= 22 && card <= 40 ? 161 : card >= 41 && card <= 62 ? 159 : 160;
+        EXPECT_EQ(entry->width, width) << "card " << card;
+    }
+}
+
+TEST(PictureCatalogue, StartUpCheckNamesTheMissingFile) {
+    const auto dir = std::filesystem::temp_directory_path() / "vm_catalogue_empty";
+    std::filesystem::create_directories(dir);
+    try {
+        vm::CheckPictures(dir.string());
+        FAIL() << "an empty folder passed the picture check";
+    } catch (const tk::Error& e) {
+        EXPECT_NE(std::string(e.what()).find("Form1.Image1.bmp"), std::string::npos) << e.what();
+    }
+}
+
+}  // namespace
