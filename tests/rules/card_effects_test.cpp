@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "duel_fixture.h"
 
 namespace vm {
@@ -61,6 +63,106 @@ void ExpectSameSides(const GameState& a, const GameState& b, int card) {
                         {&GameState::PlayerYellowIncome, &GameState::EnemyYellowIncome}}) {
         EXPECT_EQ(a.*x, b.*x) << card;
         EXPECT_EQ(a.*y, b.*y) << card;
+    }
+}
+
+// Each card without random parts, as "o" own / "x" other, value code, + - or =, amount.
+const std::vector<std::pair<int, std::string>> kExpectedChanges = {
+    {1, "oBR+3"},
+    {2, "oT+30"},
+    {3, "xR-1 xRR-3"},
+    {4, "oY+3"},
+    {5, "xBI-1"},
+    {6, "xRI-1"},
+    {7, "oBR+3"},
+    {8, "oR+3"},
+    {9, "oBI+1"},
+    {10, "xR-2 oR+2 xB-2 oB+2 xY-2 oY+2"},
+    {11, "xBR-2"},
+    {12, "oB+3"},
+    {13, "xB-3"},
+    {14, "oBI+1"},
+    {15, "oR-10 xR-10"},
+    {16, "xRR-3 oRR+3"},
+    {17, "oBR+3"},
+    {18, "oR+2 oRR+1"},
+    {19, "xB-3 oB+9"},
+    {20, "xB-3 xBR-2"},
+    {21, "oG+3"},
+    {22, "xR-5"},
+    {23, "xR-3 xT-30"},
+    {24, "xT-35"},
+    {26, "oW=1"},
+    {27, "oT+45"},
+    {28, "oRR+2 xT-30"},
+    {30, "xRR-2 xT-45"},
+    {31, "xR-5 xY-5 xB-5 xG-5 oR+3 oY+3 oB+3 oG+3 xT-40"},
+    {32, "oRR-1 xT-50"},
+    {33, "oT+45"},
+    {34, "xT-60 xR-5 xY-5 xB-5 xG-5"},
+    {35, "xB-6 oR+2 oG+3"},
+    {36, "xR-3 xY-3 xB-3 xG-3 oY+3 oB+3 oG+3"},
+    {37, "xT-80"},
+    {38, "xT-30"},
+    {39, "xT-40"},
+    {40, "xT-25"},
+    {41, "oG+3"},
+    {42, "xBI-1 xRI-1 xYI-1"},
+    {44, "xT-45"},
+    {45, "oT+45"},
+    {46, "oW=1 xT-45"},
+    {47, "xY-5"},
+    {48, "xY-5"},
+    {49, "xT-35 xBu=3"},
+    {50, "xT-30"},
+    {51, "xR-3 xY-3 xB-3"},
+    {52, "oBR+2"},
+    {54, "xT-30"},
+    {55, "xR-4 xB-4"},
+    {56, "oYR+3"},
+    {57, "xR=0"},
+    {58, "xBI-1 xYI-1 xRI-1 xR-2 xY-2 xB-2 xYR-1 xBR-1"},
+    {59, "oW=1"},
+    {60, "oYI+1"},
+    {61, "xT-70"},
+    {63, "oT-50 xT-50 oBu=2 xBu=2"},
+    {64, "xT-80 xBu=3"},
+    {66, "xT-70 oR=0 oY=0 oB=0 oYR=0 oBR=0 oRR=0 oG=0"},
+    {68, "xT-65"},
+    {69, "xT-70 xR-3 xY-3 xB-3 xG-3"},
+};
+
+StateValue ValueByCode(const Side& side, const std::string& code) {
+    const std::pair<const char*, StateValue Side::*> codes[] = {
+        {"T", &Side::Tower},       {"B", &Side::Blue},          {"R", &Side::Red},
+        {"Y", &Side::Yellow},      {"BR", &Side::BlueRare},     {"RR", &Side::RedRare},
+        {"YR", &Side::YellowRare}, {"G", &Side::Green},         {"BI", &Side::BlueIncome},
+        {"RI", &Side::RedIncome},  {"YI", &Side::YellowIncome}, {"Bu", &Side::Burn},
+        {"W", &Side::Ward}};
+    for (auto [name, field] : codes) {
+        if (code == name) return side.*field;
+    }
+    ADD_FAILURE() << "bad code " << code;
+    return side.Tower;
+}
+
+TEST(CardEffects, EveryCardWithoutRandomPartsOnBothSides) {
+    for (const auto& [card, changes] : kExpectedChanges) {
+        for (SideId by : {SideId::Player, SideId::Enemy}) {
+            GameState actual = Spread();
+            GameState expected = actual;
+            ApplyCardEffect(actual, card, by);
+            std::istringstream in(changes);
+            std::string change;
+            while (in >> change) {
+                const size_t op = change.find_first_of("+-=");
+                const Side& side = SideOf(change[0] == 'o' ? by : Opponent(by));
+                int32_t& value = expected.*ValueByCode(side, change.substr(1, op - 1));
+                const int32_t amount = std::stoi(change.substr(op + 1));
+                value = change[op] == '=' ? amount : value + (change[op] == '+' ? amount : -amount);
+            }
+            ExpectSameSides(actual, expected, card);
+        }
     }
 }
 
