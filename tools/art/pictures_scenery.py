@@ -64,8 +64,8 @@ def logo(w, h):
     d = linear("logo", [(0, "#fff8d0", 1), (0.5, "#f0b030", 1), (1, "#8a3a08", 1)])
     s = '<rect width="%d" height="%d" fill="url(#night)"/>' % (w, h)
     s += '<ellipse cx="222" cy="62" rx="200" ry="40" fill="#3050a0" opacity="0.5" filter="url(#blur15)"/>'
-    s += text(222, 84, "VELLMOOR", 64, "#ffb030", extra='letter-spacing="6" filter="url(#blur6)" opacity="0.9"')
-    s += text(222, 84, "VELLMOOR", 64, "url(#logo)", extra='letter-spacing="6" stroke="#3a1400" stroke-width="1.5"')
+    s += text(222, 82, "VELLMOOR", 54, "#ffb030", extra='letter-spacing="3" filter="url(#blur6)" opacity="0.9"')
+    s += text(222, 82, "VELLMOOR", 54, "url(#logo)", extra='letter-spacing="3" stroke="#3a1400" stroke-width="1.5"')
     s += text(222, 108, "~ the war of towers ~", 13, "#c8d0f0", weight="normal", extra='font-style="italic" letter-spacing="3"')
     return doc(w, h, s, d)
 
@@ -140,8 +140,8 @@ def resource_panel(w, h):
         s += '<defs>%s</defs>' % linear(gid, [(0, deep, 1), (1, "#05060a", 1)])
         s += '<rect x="%d" y="5" width="%d" height="77" rx="6" fill="url(#%s)" stroke="%s" stroke-width="4" filter="url(#softglow)"/>' % (x, bw, gid, col)
         s += '<rect x="%d" y="10" width="%d" height="67" rx="4" fill="none" stroke="url(#gold)" stroke-width="1.5"/>' % (x + 5, bw - 10)
-        s += text(x + 10, 33, up, 15, "#f4ead0", anchor="start")
-        s += text(x + 10, 66, low, 13, "#c8bca0", anchor="start", weight="normal")
+        s += text(x + 7, 28, up, 12, "#f4ead0", anchor="start")
+        s += text(x + 7, 62, low, 11, "#c8bca0", anchor="start", weight="normal")
         s += '<line x1="%d" y1="44" x2="%d" y2="44" stroke="%s" stroke-opacity="0.6"/>' % (x + 10, x + bw - 10, col)
     return doc(w, h, s)
 
@@ -220,6 +220,11 @@ PLACES = [("Gorg Na'kath", 77, 199), ("Cha'da Gorth", 230, 209), ("Grage", 327, 
           ("Seldyr", 532, 570), ("Sha'teath", 221, 567), ("Blythe", 74, 577)]
 
 
+def on_land(x, y):
+    """Roughly inside the coast, well clear of the shore."""
+    return ((x - 420) / 430) ** 2 + ((y - 330) / 335) ** 2 < 0.8
+
+
 def campaign_map(w, h):
     rng = random.Random(31)
     d = linear("sea", [(0, "#0c1c34", 1), (1, "#173056", 1)])
@@ -238,6 +243,7 @@ def campaign_map(w, h):
         r = 1 + 0.08 * math.sin(a * 5) + rng.uniform(-0.05, 0.05)
         coast.append((centre[0] + rx * r * math.cos(a) * 1.02, centre[1] + ry * r * math.sin(a) * 1.02))
     coast = [(min(max(x, 8), 900), min(max(y, 6), 690)) for x, y in coast]
+    coast = [(x - 40, y + 30) if (x < 260 and y > 480) else (x, y) for x, y in coast]
     s += '<polygon points="%s" fill="#d8c890" opacity="0.5" filter="url(#blur6)"/>' % pts(coast)
     s += '<polygon points="%s" fill="url(#landg)" stroke="#c8b880" stroke-width="3" filter="url(#stone)"/>' % pts(coast)
     # An inland sea between the eastern and western halves.
@@ -246,13 +252,19 @@ def campaign_map(w, h):
     # Mountains, forests.
     for _ in range(40):
         x, y = rng.uniform(120, 820), rng.uniform(60, 600)
-        if 690 < x and 330 < y:
+        if 690 < x and 330 < y or not on_land(x, y):
+            continue
+        if 530 < x < 690 and 280 < y < 440:
+            continue
+        if any(abs(x - px - 15) < 120 and abs(y - py - 15) < 30 for _, px, py in PLACES):
             continue
         sz = rng.uniform(10, 22)
         s += '<polygon points="%s" fill="#5a5448" stroke="#2a2620" stroke-width="1"/>' % pts([(x - sz, y), (x, y - sz * 1.3), (x + sz, y)])
         s += '<polygon points="%s" fill="#e8e4d8" opacity="0.8"/>' % pts([(x - sz * 0.3, y - sz * 0.9), (x, y - sz * 1.3), (x + sz * 0.3, y - sz * 0.9)])
     for _ in range(70):
         x, y = rng.uniform(60, 700), rng.uniform(100, 660)
+        if not on_land(x, y) or (530 < x < 690 and 280 < y < 440):
+            continue
         s += '<circle cx="%.0f" cy="%.0f" r="%.1f" fill="#2a4a22" opacity="0.8"/>' % (x, y, rng.uniform(3, 6))
     # The dotted path through the places in order.
     centres = [(x + 15, y + 15) for _, x, y in PLACES]
