@@ -81,8 +81,9 @@ def motif(kind, col, rng):
         s = '<g filter="url(#stone)">%s</g>' % s
     elif k == "swirl":
         for i in range(5):
-            s += '<path d="M68,90 m-%d,0 a%d,%d 0 1 1 %d,%d" stroke="%s" stroke-width="%d" fill="none" opacity="%.2f"/>' % (
-                10 + i * 10, 10 + i * 10, 10 + i * 10, 10 + i * 10, 10 + i * 10, col, 6 - i, 1 - i * 0.15)
+            r = 10 + i * 10
+            s += '<path d="M%d,88 a%d,%d 0 1 1 %d,%d" stroke="%s" stroke-width="%d" fill="none" opacity="%.2f" transform="rotate(%d 68 88)"/>' % (
+                68 - r, r, r, r, -r, col, 6 - i, 1 - i * 0.15, i * 70)
         s = '<g filter="url(#glow)">%s</g>' % s
     elif k == "shield":
         s += '<path d="M68,24 L116,40 C116,110 96,140 68,160 C40,140 20,110 20,40 Z" fill="url(#silver)" stroke="#202838" stroke-width="3"/>'
@@ -196,6 +197,9 @@ def card(w, h, n):
     s += '<rect x="%d" y="22" width="136" height="176" rx="4" fill="url(#cardbg)" stroke="#1a1006" stroke-width="2"/>' % x0
     s += '<g transform="translate(%d,22)" clip-path="url(#win)">' % x0
     s += '<rect width="136" height="176" fill="#fff" opacity="0.15" filter="url(#mist)"/>'
+    # A glow of the card's own colour behind its motif, and a dark floor.
+    s += '<ellipse cx="68" cy="92" rx="70" ry="80" fill="%s" opacity="0.35" filter="url(#blur15)"/>' % (col if col != "#000000" else "#6030a0")
+    s += '<rect y="150" width="136" height="26" fill="#000" opacity="0.35" filter="url(#blur6)"/>'
     s += motif(kind, col, rng) + "</g>"
     # The gem at the top tells the run.
     s += '<circle cx="%d" cy="14" r="11" fill="%s" stroke="#1a1006"/>' % (w // 2, frame)

@@ -2,6 +2,7 @@
 import math
 import random
 
+from pictures_scenery import tower_body
 from svgkit import (doc, radial, linear, text, pts, flame, skull, gem, crystal, stars, hills, moon,
                     bolt_path, figure, SERIF, SANS)
 
@@ -213,12 +214,19 @@ def green_dragon(w, h):
 
 
 def story_painting(w, h):
-    d = linear("mistbg", [(0, "#6a7080", 1), (0.5, "#9aa0a8", 1), (1, "#e8ecf0", 1)], 0, 0, 1, 0)
+    rng = random.Random(2)
+    d = linear("mistbg", [(0, "#5a606c", 1), (0.45, "#8a909a", 1), (0.6, "#d8dce2", 1), (1, "#f4f6f8", 1)], 0, 0, 1, 0)
+    d += radial("brightmist", [(0, "#ffffff", 0.9), (1, "#ffffff", 0)])
     s = '<rect width="%d" height="%d" fill="url(#mistbg)"/>' % (w, h)
     s += '<rect width="%d" height="%d" fill="#fff" filter="url(#mist)"/>' % (w, h)
-    s += hills(random.Random(2), w, 640, 60, 12, "#4a505a", 'opacity="0.7"')
-    s += figure(340, 720, 520, "#1a1c22", weapon="twoswords", female=True, rim="#e0e4ec", cape="#4a0a10")
-    s += '<rect x="512" width="512" height="%d" fill="#fff" opacity="0.35" filter="url(#blur15)"/>' % h
+    s += hills(rng, w, 600, 90, 9, "#6a707a", 'opacity="0.5" filter="url(#blur6)"')
+    # A broken spire far off in the mist.
+    s += '<path d="M160,520 L168,380 L176,372 L184,400 L190,520 Z" fill="#4a505a" opacity="0.6" filter="url(#blur2)"/>'
+    s += hills(rng, w, 690, 50, 12, "#3a3e46")
+    s += '<path d="M200,720 C240,660 420,650 470,700 L480,765 L190,765 Z" fill="#24272d" filter="url(#stone)"/>'
+    s += figure(335, 705, 430, "#16181e", weapon="twoswords", female=True, rim="#e8ecf4", cape="#5a0a12")
+    s += '<ellipse cx="780" cy="360" rx="320" ry="420" fill="url(#brightmist)"/>'
+    s += '<rect y="650" width="%d" height="115" fill="#c8ccd2" opacity="0.45" filter="url(#blur15)"/>' % w
     return doc(w, h, s, d)
 
 
@@ -481,10 +489,10 @@ def landscape(w, h, title, victorious):
         s += '<rect width="%d" height="%d" fill="#fff" opacity="0.6" filter="url(#clouds)"/>' % (w, h)
     if victorious:
         s += hills(rng, w, 640, 120, 10, "#0a1410")
-        s += '<path d="M300,600 C340,520 460,500 520,560 L560,640 L260,640 Z" fill="#101c14"/>'
-        s += '<rect x="390" y="380" width="60" height="170" fill="#2a2e36" filter="url(#stone)"/>'
-        s += '<polygon points="380,382 420,320 460,382" fill="#3a1a1e"/>'
-        s += '<rect x="412" y="420" width="14" height="24" fill="#ffcc55" filter="url(#softglow)"/>'
+        s += '<ellipse cx="780" cy="250" rx="260" ry="40" fill="#8090b0" opacity="0.25" filter="url(#blur15)"/>'
+        s += '<path d="M250,640 C300,540 480,510 560,570 L620,640 Z" fill="#0c1810"/>'
+        s += '<g transform="translate(330,236) scale(0.74)">%s</g>' % tower_body()
+        s += '<rect y="560" width="%d" height="120" fill="#a0b0d0" opacity="0.18" filter="url(#blur15)"/>' % w
         s += hills(rng, w, 740, 60, 14, "#050806")
     else:
         d += linear("seaw", [(0, "#2a3440", 1), (1, "#0a1018", 1)])
@@ -493,7 +501,9 @@ def landscape(w, h, title, victorious):
             x = rng.uniform(0, w)
             y = rng.uniform(570, 760)
             s += '<path d="M%.0f,%.0f q20,-12 40,0 q20,-12 40,0" stroke="#c0c8d0" stroke-width="2" fill="none" opacity="0.5"/>' % (x, y)
-        s += '<path d="M600,600 L620,400 L650,420 L660,380 L700,380 L710,600 Z" fill="#2a2c30" filter="url(#stone)"/>'
+        s += '<path d="M590,600 L600,380 L630,396 L640,350 L668,372 L690,340 L712,390 L720,600 Z" fill="#3a3c42" filter="url(#stone)"/>'
+        s += '<path d="M630,450 v-30 a10,10 0 0 1 20,0 v30 z M672,500 v-24 a8,8 0 0 1 16,0 v24 z" fill="#0a0c10"/>'
+        s += '<path d="M560,600 C600,560 720,560 760,600 Z" fill="#1a1c20" filter="url(#stone)"/>'
         s += '<polygon points="560,620 760,620 740,600 580,600" fill="#1a1c1e"/>'
         s += '<polygon points="%s" fill="#e0e8ff" filter="url(#glow)"/>' % bolt_path(rng, 300, 0, 360, 560, 10, 50, 6)
     s += text(w / 2 + 3, 103, title, 64, "#000", extra='opacity="0.7"')

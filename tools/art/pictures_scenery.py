@@ -7,6 +7,14 @@ from svgkit import (doc, radial, linear, text, pts, flame, skull, gem, crystal, 
 
 
 def tower(w, h, mirrored):
+    g = tower_body()
+    if mirrored:
+        g = '<g transform="translate(%d,0) scale(-1,1)">%s</g>' % (w, g)
+    return doc(w, h, g)
+
+
+def tower_body():
+    """The player's tower on its crag, 247 x 500, turret on the right."""
     rng = random.Random(4)
     body = []
     # The crag: a rocky base.
@@ -43,10 +51,7 @@ def tower(w, h, mirrored):
     body.append('<path d="M95,395 v-40 a15,15 0 0 1 30,0 v40 z" fill="#1a120c" stroke="#555"/>')
     # Rim light from the moon.
     body.append('<rect x="50" y="120" width="10" height="275" fill="#b8c8ff" opacity="0.18"/>')
-    g = "".join(body)
-    if mirrored:
-        g = '<g transform="translate(%d,0) scale(-1,1)">%s</g>' % (w, g)
-    return doc(w, h, g)
+    return "".join(body)
 
 
 def lightning(w, h):

@@ -69,6 +69,9 @@ COMMON_DEFS = """
 <radialGradient id="fireball">
   <stop offset="0" stop-color="#ffffe0"/><stop offset="0.3" stop-color="#ffd040"/>
   <stop offset="0.65" stop-color="#f05a10"/><stop offset="1" stop-color="#801000" stop-opacity="0.9"/></radialGradient>
+<linearGradient id="figshade" x1="0" y1="0" x2="1" y2="0">
+  <stop offset="0" stop-color="#ffffff" stop-opacity="0.35"/><stop offset="0.3" stop-color="#ffffff" stop-opacity="0.05"/>
+  <stop offset="0.6" stop-color="#000000" stop-opacity="0.1"/><stop offset="1" stop-color="#000000" stop-opacity="0.5"/></linearGradient>
 <linearGradient id="parchment" x1="0" y1="0" x2="0" y2="1">
   <stop offset="0" stop-color="#f2e2b4"/><stop offset="0.5" stop-color="#d9c08a"/>
   <stop offset="1" stop-color="#a88a52"/></linearGradient>
@@ -184,7 +187,8 @@ def figure(cx, base, h, fill, pose="stand", weapon=None, horns=False, cape=None,
     u = h / 100.0
     g = '<g transform="translate(%s,%s) scale(%s)">' % (cx, base, u)
     if cape:
-        g += '<path d="M-12,-78 C-30,-50 -34,-20 -28,0 L26,0 C30,-25 26,-55 12,-78 Z" fill="%s"/>' % cape
+        g += '<path d="M-12,-78 C-30,-50 -36,-20 -32,0 C-20,4 -6,-2 0,2 C8,-2 20,4 30,0 C32,-25 26,-55 12,-78 Z" fill="%s"/>' % cape
+        g += '<path d="M-12,-78 C-30,-50 -36,-20 -32,0 C-20,4 -6,-2 0,2 C8,-2 20,4 30,0 C32,-25 26,-55 12,-78 Z" fill="url(#figshade)"/>' 
     if pose == "crouch":
         body = ('M-4,-62 C-14,-60 -18,-50 -16,-40 L-22,-24 L-36,-10 L-30,0 L-18,-8 L-8,-22 L2,-22 L16,-6 L22,0 '
                 'L30,-4 L18,-22 L14,-40 C16,-52 8,-62 -4,-62 Z')
@@ -195,18 +199,27 @@ def figure(cx, base, h, fill, pose="stand", weapon=None, horns=False, cape=None,
         head = (-44, -22)
         arm = "M-30,-18 L-44,-30"
     else:
-        waist = 7 if female else 10
-        body = ('M-9,-80 L9,-80 L15,-58 L%d,-44 L12,-30 L14,-2 L5,-2 L1,-28 L-1,-28 L-5,-2 L-14,-2 L-12,-30 L-%d,-44 L-15,-58 Z'
-                % (waist, waist))
-        if female:
-            body = ('M-9,-80 L9,-80 L14,-60 L7,-46 L16,-28 L13,-2 L5,-2 L1,-26 L-1,-26 L-5,-2 L-13,-2 L-16,-28 L-7,-46 L-14,-60 Z')
         head = (0, -88)
-        arm = "M-14,-76 L-26,-56 L-28,-44 M14,-76 L26,-60 L36,-70"
+        arm = "M-14,-74 C-20,-66 -24,-58 -26,-54 L-28,-44 M14,-74 C20,-68 24,-64 27,-62 L36,-70"
+        if female:
+            body = ("M-10,-77 C-15,-72 -13,-62 -8,-54 C-10,-50 -12,-46 -15,-38 L-16,-30 C-15,-20 -14,-10 -13,-2 L-5,-2 "
+                    "C-4,-12 -2,-22 0,-30 C2,-22 4,-12 5,-2 L13,-2 C14,-10 15,-20 16,-30 L15,-38 C12,-46 10,-50 8,-54 "
+                    "C13,-62 15,-72 10,-77 C5,-80 -5,-80 -10,-77 Z")
+        else:
+            body = ("M-13,-77 C-18,-70 -16,-58 -11,-50 C-12,-46 -13,-42 -13,-36 L-14,-28 C-14,-18 -14,-10 -15,-2 L-5,-2 "
+                    "C-4,-12 -2,-22 0,-30 C2,-22 4,-12 5,-2 L15,-2 C14,-10 14,-18 14,-28 L13,-36 C13,-42 12,-46 11,-50 "
+                    "C16,-58 18,-70 13,-77 C6,-80 -6,-80 -13,-77 Z")
     g += '<path d="%s" fill="%s" stroke="%s" stroke-width="1.2" stroke-opacity="0.6"/>' % (body, fill, rim)
     g += '<path d="%s" stroke="%s" stroke-width="6" stroke-linecap="round" fill="none"/>' % (arm, fill)
-    g += '<circle cx="%s" cy="%s" r="8" fill="%s" stroke="%s" stroke-width="1" stroke-opacity="0.6"/>' % (head[0], head[1], fill, rim)
+    g += '<path d="%s" fill="url(#figshade)"/>' % body
+    g += '<path d="%s" stroke="url(#figshade)" stroke-width="6" stroke-linecap="round" fill="none"/>' % arm
+    g += '<ellipse cx="%s" cy="%s" rx="6.5" ry="8" fill="%s" stroke="%s" stroke-width="1" stroke-opacity="0.6"/>' % (head[0], head[1], fill, rim)
+    g += '<ellipse cx="%s" cy="%s" rx="6.5" ry="8" fill="url(#figshade)"/>' % (head[0], head[1])
+    if pose == "stand":
+        g += '<path d="M-13,-40 L13,-40 L15,-30 L-15,-30 Z" fill="#000" opacity="0.35"/>'
+        g += '<ellipse cx="-14" cy="-74" rx="6" ry="4" fill="%s" opacity="0.3"/><ellipse cx="14" cy="-74" rx="6" ry="4" fill="%s" opacity="0.3"/>' % (rim, rim)
     if female and pose == "stand":
-        g += '<path d="M-8,-92 C-16,-80 -14,-64 -18,-56 L-8,-70 Z" fill="%s"/>' % fill
+        g += '<path d="M-6,-95 C-14,-92 -14,-80 -16,-68 C-18,-60 -20,-54 -22,-48 C-14,-54 -10,-62 -8,-72 Z" fill="%s"/>' % fill
     if horns:
         g += ('<path d="M%s,%s C%s,%s %s,%s %s,%s" stroke="#d8d0b8" stroke-width="3" fill="none"/>'
               '<path d="M%s,%s C%s,%s %s,%s %s,%s" stroke="#d8d0b8" stroke-width="3" fill="none"/>') % (
@@ -218,7 +231,9 @@ def figure(cx, base, h, fill, pose="stand", weapon=None, horns=False, cape=None,
         else:
             g += '<path d="M36,-70 L52,-120" stroke="#dfe6f0" stroke-width="3.5"/><path d="M31,-72 L41,-68" stroke="#c8a040" stroke-width="4"/>'
     elif weapon == "twoswords":
-        g += '<path d="M36,-70 L56,-116" stroke="#dfe6f0" stroke-width="3"/><path d="M-28,-44 L-52,-86" stroke="#dfe6f0" stroke-width="3"/>'
+        g += '<polygon points="35,-71 38,-72 58,-118 56,-119" fill="#e8eef8" stroke="#6a7280" stroke-width="0.5"/>'
+        g += '<polygon points="-29,-43 -26,-45 -52,-90 -54,-88" fill="#e8eef8" stroke="#6a7280" stroke-width="0.5"/>'
+        g += '<path d="M32,-68 L42,-74 M-32,-46 L-22,-42" stroke="#c8a040" stroke-width="3"/>'
     elif weapon == "spear":
         g += '<path d="M36,-70 L40,-10 M36,-70 L33,-130" stroke="#6b4a2a" stroke-width="3"/><path d="M33,-130 L29,-142 L31,-128 Z M33,-142 L37,-128 L29,-128 Z" fill="#dfe6f0"/>'
     elif weapon == "skullspear":
