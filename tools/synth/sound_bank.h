@@ -1,0 +1,18 @@
+// sound_bank.h -- the recipes of the twenty sounds, in the order of the game's sound players.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sound_buffer.h"
+
+namespace synth {
+
+struct SoundRecipe {
+    std::string fileName;      // as the sound player opens it
+    StereoBuffer (*render)();  // deterministic: the same samples on every build
+};
+
+const std::vector<SoundRecipe>& SoundBank();
+
+}  // namespace synth
