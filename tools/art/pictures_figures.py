@@ -198,12 +198,19 @@ def dove(w, h):
 
 
 def horned_rider(w, h):
-    s = '<g transform="translate(140,390)">'
-    s += ('<path d="M-110,-130 C-80,-160 40,-160 70,-140 C90,-170 110,-200 130,-190 C140,-175 130,-150 110,-130 C100,-110 90,-100 80,-80 '
-          'L90,0 L76,0 L66,-70 L20,-90 L-40,-90 L-70,-60 L-80,0 L-94,0 L-92,-70 C-110,-90 -130,-100 -110,-130 Z" fill="#2a1a12" stroke="#8a6a4a"/>')
-    s += '</g>'
-    s += figure(130, 250, 130, "#20242c", weapon="spear", horns=True, rim="#c0a080")
-    return doc(w, h, s)
+    d = linear("horse", [(0, "#4a3020", 1), (1, "#1a0e08", 1)])
+    # A rearing-forward horse in side view, facing right, and its horned rider.
+    s = '<g transform="translate(10,40)">'
+    s += ('<path d="M30,200 C40,170 80,160 130,164 C160,166 180,160 196,140 C204,120 206,96 216,80 C222,70 236,66 246,72 '
+          'L262,92 C266,100 262,106 254,104 L240,100 C232,112 228,130 226,150 C224,176 214,196 200,206 L206,260 L214,300 '
+          'L200,302 L190,262 L182,214 C160,222 120,222 96,216 L80,258 L86,304 L72,306 L64,262 L60,222 C44,222 34,214 30,200 Z" '
+          'fill="url(#horse)" stroke="#c0a080" stroke-width="1.2" stroke-opacity="0.5"/>')
+    s += '<path d="M30,200 C14,210 6,240 10,270 C18,250 24,226 36,214 Z" fill="#120a06"/>'
+    s += '<path d="M216,80 C206,100 200,120 196,140 C206,120 214,100 226,86 Z" fill="#120a06"/>'
+    s += '<circle cx="240" cy="82" r="2.5" fill="#ff5020"/>'
+    s += '<path d="M100,170 C110,190 150,190 160,170" fill="#5a0a10"/></g>'
+    s += figure(150, 232, 120, "#20242c", weapon="spear", horns=True, rim="#c0a080", cape="#5a0a10")
+    return doc(w, h, s, d)
 
 
 def green_dragon(w, h):
@@ -317,11 +324,19 @@ def arrow(w, h):
 
 
 def panther(w, h):
-    s, d = backdrop(w, h, "#020205", "#101420", "#203050")
-    s += '<g transform="translate(88,150)" fill="#050507" stroke="#3a4a6a" stroke-width="2">'
-    s += '<path d="M-70,60 C-70,0 -40,-40 0,-50 C30,-56 50,-40 54,-20 L70,-10 L56,0 C56,30 40,60 30,90 L20,90 L24,50 L-20,60 L-30,96 L-42,96 L-40,60 C-56,64 -64,70 -70,60 Z"/>'
-    s += '<path d="M-60,40 C-90,20 -80,-30 -70,-60" fill="none" stroke-width="8" stroke="#050507"/></g>'
-    s += '<circle cx="128" cy="122" r="3" fill="#e0ff40" filter="url(#softglow)"/>'
+    s, d = backdrop(w, h, "#020205", "#101828", "#203050")
+    s += moon(120, 60, 34, "#e8ecf4", "#8090a0", 9)
+    s += '<path d="M0,215 C40,205 120,205 175,212 L175,250 L0,250 Z" fill="#0a0c10" filter="url(#stone)"/>'
+    # A black panther crouched on the rock, seen from the side, tail curling behind.
+    s += '<g fill="#040406" stroke="#5a6a90" stroke-width="1.2" stroke-opacity="0.8">'
+    s += ('<path d="M20,212 C16,196 22,176 40,168 C60,160 90,162 112,160 C124,150 138,146 150,150 C160,146 166,150 164,156 '
+          'C170,162 170,170 164,174 C158,178 150,178 144,176 C140,186 140,198 146,212 L134,212 C128,200 126,190 124,184 '
+          'C110,188 90,188 76,186 C70,196 70,204 76,212 L62,212 C56,202 54,194 52,186 C44,192 40,202 42,212 Z"/>')
+    s += '<path d="M22,200 C4,190 2,160 14,140 C20,132 26,136 20,146 C12,162 14,182 30,190 Z"/>'
+    s += '<path d="M148,150 L150,140 L156,148 Z"/></g>'
+    s += '<path d="M40,168 C60,160 90,162 112,160" stroke="#8aa0d0" stroke-width="1.5" fill="none" opacity="0.6"/>'
+    s += '<ellipse cx="155" cy="160" rx="3" ry="1.6" fill="#e0ff40" filter="url(#softglow)"/>'
+    s += '<path d="M162,172 l4,4 M158,173 l2,5" stroke="#ddd" stroke-width="1"/>'
     return doc(w, h, s, d)
 
 
@@ -344,12 +359,24 @@ def pale_face(w, h):
 
 
 def reclining_woman(w, h):
-    s = '<path d="M40,230 C80,200 400,200 460,230 L460,240 L40,240 Z" fill="#4a1020" filter="url(#grain)"/>'
-    s += figure(250, 212, 160, "#d8c0a8", pose="recline", rim="#604030")
-    s += '<path d="M190,186 C196,150 220,150 224,186 Z" fill="url(#gold)"/>'
-    s += '<path d="M185,184 L180,150 L195,170 L206,140 L214,170 L230,150 L226,184 Z" fill="url(#gold)" stroke="#5a3a08"/>'
-    s += gem(207, 170, 5, "#ffb0b0", "#c01020", "#400008")
-    return doc(w, h, s)
+    d = linear("skin", [(0, "#f0dcc8", 1), (1, "#b08a70", 1)])
+    d += linear("silk", [(0, "#8a1a30", 1), (1, "#3a0610", 1)])
+    s = '<path d="M30,236 C60,196 420,190 470,228 L472,241 L28,241 Z" fill="url(#silk)" filter="url(#grain)"/>'
+    s += '<path d="M60,200 C50,170 70,150 100,160 L130,176 Z" fill="#5a1020" stroke="url(#gold)" stroke-width="2"/>'
+    # She lies along the couch, head on the cushion to the left, one knee raised.
+    s += ('<path d="M104,178 C120,168 150,172 176,180 C200,188 230,190 260,186 C290,170 320,150 346,160 C360,166 360,176 352,182 '
+          'C380,186 420,192 446,200 C452,204 450,210 442,210 C400,208 360,206 330,204 C300,210 250,214 200,212 '
+          'C160,210 130,204 110,196 Z" fill="url(#skin)" stroke="#5a3a28" stroke-width="1"/>')
+    s += ('<path d="M176,182 C210,196 250,198 290,176 C310,166 330,160 346,162 C350,180 340,196 330,204 '
+          'C300,212 240,214 190,210 Z" fill="#1a2a6a" opacity="0.9"/>')
+    s += '<path d="M150,176 C160,160 190,150 210,156" stroke="url(#skin)" stroke-width="9" stroke-linecap="round" fill="none"/>'
+    s += '<ellipse cx="96" cy="170" rx="15" ry="17" fill="url(#skin)" stroke="#5a3a28"/>'
+    s += '<path d="M82,166 C80,196 70,214 60,226 C80,222 92,204 96,186 Z" fill="#1a0c08"/>'
+    # The ornate headdress: a gold fan with a red jewel.
+    s += '<path d="M76,160 L66,122 L84,146 L88,112 L98,144 L110,116 L108,150 L124,132 L112,164 Z" fill="url(#gold)" stroke="#5a3a08"/>'
+    s += gem(96, 152, 6, "#ffb0b0", "#c01020", "#400008")
+    s += '<path d="M100,186 C120,192 140,190 150,186" stroke="url(#gold)" stroke-width="3" fill="none"/>'
+    return doc(w, h, s, d)
 
 
 def standing_stones(w, h):
@@ -377,8 +404,18 @@ def warrior_woman(w, h):
 
 
 def crouching_woman(w, h):
-    s = figure(66, 245, 150, "#0a0a0c", pose="crouch", female=True, rim="#8a90a0")
-    return doc(w, h, s)
+    d = linear("leather", [(0, "#2a2a30", 1), (1, "#050506", 1)], 0, 0, 1, 0)
+    # Crouched low on one knee, one hand on the ground, hair swept back.
+    s = ('<path d="M70,92 C58,96 52,110 54,124 C56,138 50,150 40,162 C30,176 28,196 36,214 L22,236 C18,242 26,248 34,244 '
+         'L56,226 C62,214 64,204 70,196 L88,214 L92,244 L108,246 L104,210 C100,196 92,184 86,176 C92,160 94,144 92,128 '
+         'C92,112 84,96 70,92 Z" fill="url(#leather)" stroke="#8a90a0" stroke-width="1.2" stroke-opacity="0.7"/>')
+    s += '<path d="M60,126 C48,150 40,176 28,196 L20,212" stroke="#0a0a0c" stroke-width="8" stroke-linecap="round" fill="none"/>'
+    s += '<path d="M84,124 C96,140 104,150 112,150" stroke="#0a0a0c" stroke-width="7" stroke-linecap="round" fill="none"/>'
+    s += '<ellipse cx="74" cy="80" rx="11" ry="13" fill="#e8d8cc"/>'
+    s += '<path d="M64,74 C66,60 86,58 88,74 C92,90 108,100 124,100 C104,106 88,98 84,84 C80,80 70,80 64,74 Z" fill="#0a0a0c"/>'
+    s += '<path d="M68,82 l5,1 M78,82 l5,-1" stroke="#300" stroke-width="1.5"/>'
+    s += '<path d="M112,150 L128,128" stroke="#dfe6f0" stroke-width="2.5"/>'
+    return doc(w, h, s, d)
 
 
 def frost(w, h):
