@@ -128,8 +128,23 @@ def skeleton(w, h):
 
 
 def swordsman(w, h):
-    s = figure(230, 285, 190, "#101014", pose="crouch", weapon="sword", rim="#8090c0", cape="#1a1a24")
-    return doc(w, h, s)
+    d = linear("blackcloth", [(0, "#3a3e4a", 1), (0.4, "#0c0c10", 1), (1, "#020203", 1)], 0, 0, 1, 0)
+    # Low fighting crouch: wide stance, blade drawn back over the shoulder, the free hand forward.
+    s = '<g transform="translate(120,0)">'
+    s += ('<path d="M120,70 C100,74 92,92 94,108 C96,124 86,140 74,150 C50,168 30,200 20,240 L0,270 C-4,280 8,286 16,280 '
+          'L46,246 C56,226 70,210 86,200 L130,216 C150,226 170,246 178,276 L196,278 C192,246 176,216 160,198 '
+          'C150,186 140,176 136,164 C144,146 146,126 142,108 C140,90 134,74 120,70 Z" fill="url(#blackcloth)" '
+          'stroke="#8090c0" stroke-width="1.5" stroke-opacity="0.7"/>')
+    s += '<path d="M96,110 C70,120 40,130 10,128" stroke="#0a0a0e" stroke-width="13" stroke-linecap="round" fill="none"/>'
+    s += '<path d="M136,108 C160,96 180,80 196,60" stroke="#0a0a0e" stroke-width="12" stroke-linecap="round" fill="none"/>'
+    s += '<polygon points="194,62 200,56 330,-4 334,4" fill="#e8eef8" stroke="#6a7280" stroke-width="0.8"/>'
+    s += '<path d="M186,54 L206,70" stroke="#c8a040" stroke-width="5"/>'
+    s += '<ellipse cx="124" cy="56" rx="17" ry="19" fill="#0a0a0e" stroke="#8090c0" stroke-opacity="0.6"/>'
+    s += '<path d="M112,54 L136,52" stroke="#c0c8e0" stroke-width="3"/>'
+    s += '<path d="M108,48 C90,40 70,44 50,60 C72,52 90,52 106,58 Z" fill="#0a0a0e"/>'
+    s += '<path d="M20,160 C50,150 80,150 96,160" stroke="#8090c0" stroke-width="1" opacity="0.4" fill="none"/>'
+    s += "</g>"
+    return doc(w, h, s, d)
 
 
 def screaming_face(w, h):
@@ -350,9 +365,15 @@ def barbarian(w, h):
 
 def pale_face(w, h):
     s, d = backdrop(w, h, "#050508", "#1a1a24", "#404050")
+    d += linear("faceshade", [(0, "#ffffff", 0.15), (0.5, "#ffffff", 0), (1, "#201018", 0.45)], 0, 0, 1, 0)
     s += '<path d="M60,30 C40,80 40,200 60,250 L170,250 C190,200 190,80 170,30 Z" fill="#101010"/>'
     s += '<ellipse cx="113" cy="120" rx="52" ry="70" fill="#e8dcd4"/>'
-    s += '<path d="M88,110 q10,-6 20,0 M120,110 q10,-6 20,0" stroke="#202020" stroke-width="3" fill="none"/>'
+    s += '<ellipse cx="113" cy="120" rx="52" ry="70" fill="url(#faceshade)"/>'
+    s += '<ellipse cx="94" cy="112" rx="10" ry="5" fill="#2a2028"/><ellipse cx="132" cy="112" rx="10" ry="5" fill="#2a2028"/>'
+    s += '<circle cx="95" cy="112" r="3" fill="#6a90c0"/><circle cx="133" cy="112" r="3" fill="#6a90c0"/>'
+    s += '<path d="M82,102 q12,-8 24,-2 M120,100 q12,-6 24,2" stroke="#202020" stroke-width="2" fill="none"/>'
+    s += '<path d="M113,118 L108,140 L116,142" stroke="#b0a098" stroke-width="1.5" fill="none"/>'
+    s += '<path d="M62,60 C80,40 150,40 166,64 C150,56 120,54 100,62 C86,68 70,80 62,100 Z" fill="#101010"/>'
     s += '<path d="M100,160 q13,8 26,0" stroke="#a01020" stroke-width="5" fill="none"/>'
     s += rose_bud(w, h, 160, 200, 0.35, bg=False)
     return doc(w, h, s, d)
