@@ -67,7 +67,7 @@ public:
     virtual void SetVisible(WindowId id, bool visible) = 0;
     virtual void Raise(WindowId id) = 0;
     virtual void SetCaption(WindowId id, const std::string& caption) = 0;
-    // Client size now: the spec's size for bordered windows, the display's for full screen.
+    // Client size now: the design size for bordered windows, the display's for full screen.
     virtual void ClientSize(WindowId id, int& width, int& height) const = 0;
     // Shows the window's new contents. The bitmap may be larger or smaller than the client
     // area: what lies beyond it is clipped, what it does not cover is black.
