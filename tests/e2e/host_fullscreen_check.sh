@@ -8,6 +8,11 @@ demo_pid=$!
 trap 'kill $demo_pid 2>/dev/null; wait $demo_pid 2>/dev/null' EXIT
 
 e2e_wait_window "Host demo cover" || e2e_fail "the full-screen window did not appear"
+# The window can be mapped before the demo has printed its size: give the log a moment.
+for _ in $(seq 50); do
+    grep -q "cover " "$E2E_DIR/demo.log" && break
+    sleep 0.1
+done
 grep -q "cover 1280x1024" "$E2E_DIR/demo.log" || e2e_fail "client size is not the display's"
 # The frame is half the display each way: green at the top-left, black beyond it, and the
 # bordered window mapped before it is covered.
