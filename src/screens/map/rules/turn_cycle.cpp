@@ -2,6 +2,8 @@
 #include "screens/map/rules/turn_cycle.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 
 #include "screens/map/rules/achievements.h"
 #include "screens/map/rules/affordability.h"
@@ -125,6 +127,15 @@ void RefillHand(GameState& s) {
     }
 }
 
+namespace {
+// The cards the enemy picks from when the moon tilts its choice, by moon 1 white .. 4 yellow.
+struct MoonRun {
+    int first;
+    int count;
+};
+constexpr std::array<MoonRun, 4> kMoonRuns{{{63, 7}, {1, 21}, {41, 20}, {26, 18}}};
+}  // namespace
+
 void BeginEnemyMove(GameState& s) {
     if (s.PlayerMoveTicks != 1) return;
     s.EnemyCanAfford = 1;
@@ -140,21 +151,9 @@ void RunEnemyMove(Duel duel, TickHooks& hooks) {
         s.EnemyCard = 1 + s.random.Below(70);
         if (s.random.Below(100) < 30) {
             // The moon tilts the enemy's choice toward its own run of cards.
-            switch (s.MoonPhase) {
-                case 1:
-                    s.EnemyCard = 63 + s.random.Below(7);
-                    break;
-                case 2:
-                    s.EnemyCard = 1 + s.random.Below(21);
-                    break;
-                case 3:
-                    s.EnemyCard = 41 + s.random.Below(20);
-                    break;
-                case 4:
-                    s.EnemyCard = 26 + s.random.Below(18);
-                    break;
-                default:
-                    break;
+            if (s.MoonPhase >= 1 && s.MoonPhase <= 4) {
+                const MoonRun& run = kMoonRuns[std::size_t(s.MoonPhase - 1)];
+                s.EnemyCard = run.first + s.random.Below(run.count);
             }
         }
         s.EnemyCanAfford = CanAfford(s, kEnemySide, s.EnemyCard) ? 1 : 0;
