@@ -1,0 +1,51 @@
+// screen_form.cpp -- the frame of a full-screen screen's tick.
+#include "app/screen_form.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "state/game_state.h"
+#include "toolkit/ui/application.h"
+
+namespace vm {
+
+namespace {
+tk::WindowSpec FullScreenSpec(const std::string& name, int designWidth, int designHeight) {
+    tk::WindowSpec spec;
+    spec.caption = name;
+    spec.kind = tk::WindowKind::FullScreen;
+    spec.clientWidth = designWidth;
+    spec.clientHeight = designHeight;
+    return spec;
+}
+}  // namespace
+
+ScreenForm::ScreenForm(tk::Application& app, std::string name, int designWidth,
+                       int designHeight, int timerIntervalMs)
+    : tk::Form(app, name, FullScreenSpec(name, designWidth, designHeight)),
+      Image1(Add<tk::Image>("Image1")),
+      Timer1(app, name + ".Timer1", timerIntervalMs, false) {
+    Timer1.onTimer = [this] { Timer1Timer(); };
+    Image1.onClick = [this] { Image1Click(); };
+    Image1.onMouseMove = [this](int x, int y) { Image1MouseMove(x, y); };
+}
+
+void ScreenForm::Timer1Timer() {
+    BeforeFrame();
+    const int w = W(), h = H();
+    Image1.SetBounds(0, 0, w, h);
+    frame_.Resize(std::clamp(w, 0, kFrameWidth), std::clamp(h, 0, kFrameHeight));
+    tk::Canvas canvas(frame_);
+    canvas.SetPenColor(0);
+    Game().random.Reseed(App().GetHost().MsOfDayUtc());
+    try {
+        // The black fill: one line per row, 0 .. H inclusive, as wide as the client area.
+        std::fill(frame_.pixels.begin(), frame_.pixels.end(), tk::Color(0));
+        DrawContent(canvas);
+    } catch (const std::exception& e) {
+        App().ReportError(e.what());
+    }
+    PresentFrame(frame_);
+}
+
+}  // namespace vm

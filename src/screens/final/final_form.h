@@ -1,0 +1,17 @@
+// final_form.h -- the final screen Form8 after the eleventh victory; a click ends the program.
+#pragma once
+
+#include "app/screen_form.h"
+
+namespace vm {
+
+class TForm8 : public ScreenForm {
+  public:
+    explicit TForm8(tk::Application& app);
+    void Image1Click() override;
+
+  protected:
+    void DrawContent(tk::Canvas& canvas) override;
+};
+
+}  // namespace vm
