@@ -124,11 +124,21 @@ GameApp::~GameApp() {
     current = nullptr;
 }
 
-void GameApp::Run() { app_->Run(); }
+void GameApp::Run() {
+    app_->Run();
+}
 
-tk::Application& TheApplication() { return current->App(); }
-const AssetLibrary& Assets() { return current->Library(); }
-tk::Mixer& TheMixer() { return current->MixerOfGame(); }
-SoundBank& Sounds() { return *Form1; }
+tk::Application& TheApplication() {
+    return current->App();
+}
+const AssetLibrary& Assets() {
+    return current->Library();
+}
+tk::Mixer& TheMixer() {
+    return current->MixerOfGame();
+}
+SoundBank& Sounds() {
+    return *Form1;
+}
 
 }  // namespace vm

@@ -20,11 +20,13 @@ tk::WindowSpec FullScreenSpec(const std::string& name, int designWidth, int desi
 }
 }  // namespace
 
-ScreenForm::ScreenForm(tk::Application& app, std::string name, int designWidth,
-                       int designHeight, int timerIntervalMs)
+ScreenForm::ScreenForm(tk::Application& app, std::string name, int designWidth, int designHeight,
+                       int timerIntervalMs)
     : tk::Form(app, name, FullScreenSpec(name, designWidth, designHeight)),
       Image1(Add<tk::Image>("Image1")),
       Timer1(app, name + ".Timer1", timerIntervalMs, false) {
+    // Until the first tick places it, Image1 covers the design client area.
+    Image1.SetBounds(0, 0, designWidth, designHeight);
     Timer1.onTimer = [this] { Timer1Timer(); };
     Image1.onClick = [this] { Image1Click(); };
     Image1.onMouseMove = [this](int x, int y) { Image1MouseMove(x, y); };

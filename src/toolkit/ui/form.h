@@ -18,7 +18,7 @@ class Application;
 class Form {
   public:
     Form(Application& app, std::string name, const WindowSpec& spec);
-    virtual ~Form() = default;
+    virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
