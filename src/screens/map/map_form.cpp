@@ -1,10 +1,15 @@
-// map_form.cpp -- the map screen's tick: the rule steps in their order with the drawing between.
+// map_form.cpp -- the map screen's tick: its steps in their order, the rules between the
+// drawing, and the screen's input and buttons.
 #include "screens/map/map_form.h"
 
 #include "app/form_refs.h"
 #include "app/game_app.h"
 #include "app/instructions_form.h"
 #include "app/title_form.h"
+#include "screens/map/card_animations.h"
+#include "screens/map/hand_hud.h"
+#include "screens/map/map_input.h"
+#include "screens/map/map_scene.h"
 #include "screens/map/rules/map_tick_rules.h"
 #include "screens/map/rules/tick_hooks.h"
 #include "screens/result/result_form.h"
@@ -12,24 +17,67 @@
 
 namespace vm {
 
-namespace {
-
-class MapHooks : public TickHooks {
+// The drawing of one tick, at the places between the rule steps where each part belongs.
+class TForm4::TickSteps : public TickHooks {
   public:
-    explicit MapHooks(TForm4& form) : form_(form) {}
-    void OnBattleEnded() override { ended = true; }
-    bool ended = false;
+    TickSteps(TForm4& form, const MapView& view) : form_(form), v_(view) {}
+
+    void OnSceneDraw() override {
+        DrawMoon(v_);
+        DrawStars(v_);
+        DrawStarburst(v_);
+        TwinkleStars(v_.state);
+        DrawPlumes(v_);
+        DrawFire(v_);
+        DrawPlayerTower(v_);
+        DrawWardMarks(v_);
+        DrawEnemyTower(v_);
+        FollowTrueHeights(v_.state);
+        DrawTurnMarker(v_);
+        DrawGround(v_);
+        DrawHandCards(v_);
+        DrawGreying(v_);
+        DrawPendants(v_);
+    }
+    void OnHudDraw() override {
+        DrawBloodDrop(v_);
+        DrawFlaskGauge(v_);
+        DrawCostBoxes(v_);
+        DrawResourcePanels(v_);
+        const int hoveredCard = HitTestHand(v_.state, v_.W);
+        DrawCardTooltip(v_, hoveredCard, form_.descriptions_);
+        DrawTowerHeightText(v_);
+        DrawResourceNumbers(v_);
+        RunSoundSwitch(v_);
+        RunSpeedSwitch(v_, form_.Timer1);
+        DrawSwitchHoverTexts(v_);
+    }
+    void OnPlayAnimationTick(int t) override { DrawPlayerMove(v_, t); }
+    void OnEnemyMoveBegin() override { DrawEnemyMoveBegin(v_); }
+    void OnEnemyCountdown() override { DrawEnemyCountdown(v_); }
+    void OnChangeDisplay() override { DrawChangeDisplay(v_); }
+    // The rest of this tick still runs and its picture still goes to the now hidden window.
+    void OnBattleEnded() override { form_.HandOverToResult(); }
+    void OnSceneFinish() override {
+        DrawLevelIntro(v_);
+        DrawScenery(v_);
+        form_.Button1.SetBounds(v_.W - 20, v_.H - 20, 19, 25);
+        form_.Button2.SetBounds(3, v_.H - 20, 17, 25);
+        form_.Button1.SetVisible(true);
+        form_.Button2.SetVisible(true);
+    }
 
   private:
     TForm4& form_;
+    const MapView& v_;
 };
-
-}  // namespace
 
 TForm4::TForm4(tk::Application& app)
     : ScreenForm(app, "Form4", 971, 536, 80),
       Button1(Add<tk::Button>("Button1")),
-      Button2(Add<tk::Button>("Button2")) {
+      Button2(Add<tk::Button>("Button2")),
+      pictures_(Assets()),
+      descriptions_([&app](const std::string& message) { app.ReportError(message); }) {
     Button1.caption = "?";
     Button1.SetBounds(0, 0, 19, 25);
     Button2.caption = "X";
@@ -38,16 +86,16 @@ TForm4::TForm4(tk::Application& app)
     Button2.onClick = [this] { Button2Click(); };
 }
 
-void TForm4::BeforeFrame() {}
+TForm4::~TForm4() = default;
 
-void TForm4::DrawContent(tk::Canvas&) {
-    MapHooks hooks(*this);
-    MapTickRules(Duel{Game(), Sounds()}, hooks);
-    if (hooks.ended) HandOverToResult();
-    Button1.SetBounds(W() - 20, H() - 20, 19, 25);
-    Button2.SetBounds(3, H() - 20, 17, 25);
-    Button1.SetVisible(true);
-    Button2.SetVisible(true);
+void TForm4::BeforeFrame() {
+    MapTickBeforeFrame(Game());
+}
+
+void TForm4::DrawContent(tk::Canvas& canvas) {
+    const MapView view{canvas, Game(), pictures_, Sounds(), W(), H()};
+    TickSteps steps(*this, view);
+    MapTickInFrame(Duel{Game(), Sounds()}, steps);
 }
 
 void TForm4::HandOverToResult() {
@@ -58,15 +106,22 @@ void TForm4::HandOverToResult() {
     Hide();
 }
 
-void TForm4::Image1Click() { MapClickRules(Duel{Game(), Sounds()}); }
-
-void TForm4::Image1MouseMove(int x, int y) {
-    Game().MouseX = x;
-    Game().MouseY = y;
+void TForm4::Image1Click() {
+    MapClick(Duel{Game(), Sounds()});
 }
 
-void TForm4::Button1Click() { Form9->Show(); }
+void TForm4::Image1MouseMove(int x, int y) {
+    RecordPointer(Game(), x, y);
+}
 
-void TForm4::Button2Click() { Form1->Close(); }
+// The instructions come to the front; the battle goes on behind them.
+void TForm4::Button1Click() {
+    Form9->Show();
+}
+
+// Ends the program at once, without a question and without saving.
+void TForm4::Button2Click() {
+    Form1->Close();
+}
 
 }  // namespace vm

@@ -17,12 +17,20 @@ void ChangeDisplaySnapshot(GameState& s) {
     s.SnapPlayerGreen = s.PlayerGreen;
 }
 
-bool MapTickRules(Duel duel, TickHooks& hooks) {
-    GameState& s = duel.state;
+void MapTickBeforeFrame(GameState& s) {
     s.JustSaved = 0;
     ChangeDisplaySnapshot(s);
     StartTick(s);
+}
+
+bool MapTickRules(Duel duel, TickHooks& hooks) {
+    MapTickBeforeFrame(duel.state);
     hooks.OnFrameBegin();
+    return MapTickInFrame(duel, hooks);
+}
+
+bool MapTickInFrame(Duel duel, TickHooks& hooks) {
+    GameState& s = duel.state;
     hooks.OnSceneDraw();
     DropFall(s);
     hooks.OnHudDraw();

@@ -9,10 +9,16 @@ namespace vm {
 // The change display's snapshot of the player's values while no display runs.
 void ChangeDisplaySnapshot(GameState& state);
 
-// One tick of the map screen: JustSaved 0, snapshot, StartTick, then (with the hooks between
-// them where the screen draws) the drop's fall, the player's move, its effect, the refill, the
-// enemy's move, the end of the turn, the change display countdown, the per-tick achievements,
-// the end test and the hand tests. Returns true in the tick in which the battle ended.
+// The steps a map tick runs before its frame begins: JustSaved 0, the snapshot, StartTick.
+void MapTickBeforeFrame(GameState& state);
+
+// The rule steps inside the frame, with the hooks between them where the screen draws: the
+// drop's fall, the player's move, its effect, the refill, the enemy's move, the end of the turn,
+// the change display countdown, the per-tick achievements, the end test and the hand tests.
+// Returns true in the tick in which the battle ended.
+bool MapTickInFrame(Duel duel, TickHooks& hooks);
+
+// One whole tick of the rules: MapTickBeforeFrame, OnFrameBegin, MapTickInFrame.
 bool MapTickRules(Duel duel, TickHooks& hooks);
 
 // The rules of a click on the map after the switches: nothing unless TurnPhase is 1; a move with

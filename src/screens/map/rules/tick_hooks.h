@@ -4,17 +4,18 @@
 namespace vm {
 
 // Every hook does nothing by default, so the rules run alone in tests and the simulator. The map
-// screen overrides them with its drawing; the comments say which steps of its tick go where.
+// screen overrides them with its drawing; the comments say which of its steps go where.
 class TickHooks {
   public:
     virtual ~TickHooks() = default;
-    // Start of the frame, after the first three state steps: the screen reseeds the generator.
+    // Start of the frame, after the steps before it: the simulator reseeds the generator here
+    // (the screen's frame reseeds on its own).
     virtual void OnFrameBegin() {}
-    // Moon, stars, plumes, fire, towers, ward marks, shown heights, marker, ground, hand
-    // pictures, greying, pendants (everything before the drop falls).
+    // Moon, stars, starburst, twinkling, plumes, fire, towers, ward marks, shown heights,
+    // marker, ground, hand pictures, greying, pendants (everything before the drop falls).
     virtual void OnSceneDraw() {}
-    // After the drop's fall: drop, flask gauge, cost boxes, panels, hit test, tooltips,
-    // resource numbers, switches.
+    // After the drop's fall: drop, flask gauge, cost boxes, panels, hit test, tooltip, tower
+    // height text, resource numbers, switches.
     virtual void OnHudDraw() {}
     // Inside AdvancePlayerMove on a tick of the play animation; t is 99 .. 2, AnimKind is chosen.
     virtual void OnPlayAnimationTick(int t) { (void)t; }
