@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/screen_form.h"
+#include "toolkit/raster/picture.h"
 
 namespace vm {
 
@@ -12,6 +13,9 @@ class TForm8 : public ScreenForm {
 
   protected:
     void DrawContent(tk::Canvas& canvas) override;
+
+  private:
+    const tk::Picture& picture_;
 };
 
 }  // namespace vm
