@@ -1,0 +1,96 @@
+// The text box as a line buffer: loading, saving, reading past the end, wrapping and scrolling.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "toolkit/error.h"
+#include "toolkit/host/headless_host.h"
+#include "toolkit/raster/text_layout.h"
+#include "toolkit/ui/application.h"
+#include "toolkit/ui/form.h"
+#include "toolkit/ui/memo.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct MemoFixture : ::testing::Test {
+    std::unique_ptr<tk::Application> app;
+    std::unique_ptr<tk::Form> form;
+    tk::Memo* memo = nullptr;
+    fs::path dir;
+
+    void SetUp() override {
+        app = std::make_unique<tk::Application>(std::make_unique<tk::HeadlessHost>());
+        form = std::make_unique<tk::Form>(*app, "F", tk::WindowSpec{});
+        memo = &form->Add<tk::Memo>("Memo1");
+        memo->SetBounds(0, 0, 200, 100);
+        dir =
+            fs::temp_directory_path() /
+            ("vellmoor-memo-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const fs::path p = dir / name;
+        std::ofstream(p, std::ios::binary) << bytes;
+        return p.string();
+    }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+};
+
+TEST_F(MemoFixture, LoadsEveryLineEndingAndReadsEmptyPastTheEnd) {
+    memo->LoadFromFile(Write("mixed.txt", "one\r\ntwo\nthree\rfour\r\n\r\nsix"));
+    EXPECT_EQ(memo->Lines(), (std::vector<std::string>{"one", "two", "three", "four", "", "six"}));
+    EXPECT_EQ(memo->Line(5), "six");
+    EXPECT_EQ(memo->Line(6), "");
+    EXPECT_EQ(memo->Line(-1), "");
+}
+
+TEST_F(MemoFixture, SavesWithCrLfAfterEveryLineAndReloadsTheSame) {
+    memo->SetLines({"Recalc", "3", ""});
+    const std::string path = (dir / "out.txt").string();
+    memo->SaveToFile(path);
+    EXPECT_EQ(Read(path), "Recalc\r\n3\r\n\r\n");
+    memo->Clear();
+    memo->LoadFromFile(path);
+    EXPECT_EQ(memo->Lines(), (std::vector<std::string>{"Recalc", "3", ""}));
+}
+
+TEST_F(MemoFixture, AMissingFileRaisesAndKeepsTheLines) {
+    memo->SetLines({"kept"});
+    try {
+        memo->LoadFromFile((dir / "absent.txt").string());
+        FAIL() << "no error";
+    } catch (const tk::Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open file " + (dir / "absent.txt").string());
+    }
+    EXPECT_EQ(memo->Lines(), std::vector<std::string>{"kept"});
+}
+
+TEST_F(MemoFixture, WordWrapGivesDisplayedLinesWithinTheWidthAndScrollingStopsAtTheEnd) {
+    memo->wordWrap = true;
+    memo->SetLines({"the tower of the moon stands tall above the drowned marsh", "", "end"});
+    const auto& shown = memo->DisplayedLines();
+    ASSERT_GT(shown.size(), 3u);
+    for (const std::string& line : shown)
+        EXPECT_LE(tk::MeasureText(line, 8), 200 - 8) << line;
+    EXPECT_EQ(shown.back(), "end");
+    std::vector<std::string> many(100, "line");
+    memo->SetLines(many);
+    memo->ScrollTo(1000);
+    EXPECT_EQ(memo->TopLine(), 100 - memo->VisibleLineCount());
+    memo->ScrollTo(-5);
+    EXPECT_EQ(memo->TopLine(), 0);
+}
+
+}  // namespace
