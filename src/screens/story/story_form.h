@@ -1,4 +1,5 @@
-// story_form.h -- the story screen Form11: the scrolling tale; a click goes to the level screen.
+// story_form.h -- the story screen Form11: the tale scrolls up over its painting; a click goes to
+// the level screen.
 #pragma once
 
 #include "app/screen_form.h"
@@ -11,6 +12,7 @@ class TForm11 : public ScreenForm {
     void Image1Click() override;
 
   protected:
+    // The painting, the story's displayed lines over it, then one pixel more of scroll.
     void DrawContent(tk::Canvas& canvas) override;
 };
 
