@@ -1,0 +1,29 @@
+#!/bin/bash
+# game_start_check.sh -- the real game: the title window appears where it belongs, and a real
+# click on START hides it and shows the intro screen over the whole display.
+# $1 is the game folder.
+set -u
+. "$E2E_LIB"
+cd "$1" || e2e_fail "no game folder $1"
+./vellmoor >"$E2E_DIR/game.log" 2>&1 &
+game_pid=$!
+trap 'kill $game_pid 2>/dev/null; wait $game_pid 2>/dev/null' EXIT
+
+e2e_wait_window "Vellmoor" 15 || e2e_fail "the title window did not appear"
+title=$(xdotool search --onlyvisible --name '^Vellmoor$' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$title")"
+[ "$WIDTH" = 460 ] && [ "$HEIGHT" = 424 ] || e2e_fail "title client size ${WIDTH}x${HEIGHT}"
+# The title picture's key colour is left out: the window's black shows at its top-left corner.
+sleep 0.5
+[ "$(e2e_pixel $((X + 9)) $((Y + 9)))" = "#000000" ] || e2e_fail "key colour shows on the title"
+
+e2e_click $((X + 376 + 37)) $((Y + 392 + 12))  # START
+e2e_wait_window "Form2" 10 || e2e_fail "the intro screen did not appear after START"
+intro=$(xdotool search --onlyvisible --name '^Form2$' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$intro")"
+[ "$X" = 0 ] && [ "$Y" = 0 ] || e2e_fail "the intro starts at $X,$Y"
+[ "${WIDTH}x${HEIGHT}" = "$E2E_SCREEN" ] || e2e_fail "the intro is ${WIDTH}x${HEIGHT}, not $E2E_SCREEN"
+sleep 0.3
+xdotool search --onlyvisible --name '^Vellmoor$' >/dev/null 2>&1 && e2e_fail "the title stayed visible"
+kill -0 $game_pid 2>/dev/null || e2e_fail "the game ended"
+echo "title shown, START leads to the intro covering the display"
