@@ -17,7 +17,6 @@ build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	@test -x $(BUILD)/game/vellmoor || { echo "make run: the game program is not built yet (see README)"; exit 1; }
 	cd $(BUILD)/game && ./vellmoor
 
 test: build
