@@ -17,6 +17,13 @@ e2e_pixel() {
     xwd -root -silent >"$E2E_DIR/screen.xwd" && "$XWD_TOOL" pixel "$E2E_DIR/screen.xwd" "$1" "$2"
 }
 
+# e2e_last_pixels X Y [X Y ...]: the colours at these points, one a line, in the screen taken
+# by the last e2e_shot, e2e_pixel or e2e_wait_pixel, without taking a new one (a large
+# screen's dump is slow to take and to read).
+e2e_last_pixels() {
+    "$XWD_TOOL" pixel "$E2E_DIR/screen.xwd" "$@"
+}
+
 # e2e_click X Y [BUTTON]: moves the pointer to screen point (X, Y) and clicks.
 e2e_click() {
     xdotool mousemove "$1" "$2" sleep 0.1 click "${3:-1}"

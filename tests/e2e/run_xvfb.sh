@@ -1,10 +1,10 @@
 #!/bin/bash
 # run_xvfb.sh -- runs one end-to-end check inside a private X server (Xvfb).
 #
-# Usage: run_xvfb.sh COMMAND [ARGS...]
+# Usage: run_xvfb.sh [--screen WIDTHxHEIGHT] COMMAND [ARGS...]
 #
-# Starts Xvfb on the first free display of :99 .. :120 (screen 1280x1024x24, no window
-# manager), then runs COMMAND with:
+# Starts Xvfb on the first free display of :99 .. :120 (screen 1280x1024x24 unless --screen
+# says otherwise, no window manager), then runs COMMAND with:
 #   DISPLAY              the new display
 #   SDL_AUDIODRIVER=disk SDL writes the mixed sound to a file instead of a sound card
 #   SDL_DISKAUDIOFILE    that file: $E2E_DIR/audio.raw (S16 stereo 44.1 kHz, raw)
@@ -13,6 +13,7 @@
 #   E2E_LIB              tests/e2e/e2e_lib.sh: source it for e2e_shot, e2e_pixel, e2e_click,
 #                        e2e_wait_pixel, e2e_wait_window, e2e_audio_peak, e2e_fail
 #   XWD_TOOL             the dump reader (set by CMake; defaults to xwd_tool on PATH)
+#   E2E_SCREEN           the screen size, WIDTHxHEIGHT
 # and stops the server afterwards. The status is COMMAND's. If Xvfb is missing or cannot
 # start, it prints "skipped: ..." and exits 77, which ctest counts as skipped
 # (SKIP_RETURN_CODE 77 on the test).
@@ -25,10 +26,17 @@ set -u
 readonly SKIP=77
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-if [ $# -eq 0 ]; then
-    echo "usage: run_xvfb.sh COMMAND [ARGS...]" >&2
+usage() {
+    echo "usage: run_xvfb.sh [--screen WIDTHxHEIGHT] COMMAND [ARGS...]" >&2
     exit 2
+}
+screen=1280x1024
+if [ "${1:-}" = --screen ]; then
+    [[ "${2:-}" =~ ^[1-9][0-9]{2,4}x[1-9][0-9]{2,4}$ ]] || usage
+    screen=$2
+    shift 2
 fi
+[ $# -eq 0 ] && usage
 for tool in Xvfb xdotool xwd; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "skipped: $tool is not installed"
@@ -48,7 +56,7 @@ trap cleanup EXIT
 display=
 for n in $(seq 99 120); do
     [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 50); do
         # Our own server must be the one answering: a display that another server still
@@ -73,7 +81,7 @@ fi
 
 E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/vellmoor-e2e.XXXXXX")
 export DISPLAY=$display SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$E2E_DIR/audio.raw
-export E2E_DIR E2E_LIB=$here/e2e_lib.sh XWD_TOOL=${XWD_TOOL:-xwd_tool}
+export E2E_DIR E2E_LIB=$here/e2e_lib.sh XWD_TOOL=${XWD_TOOL:-xwd_tool} E2E_SCREEN=$screen
 
 "$@"
 status=$?

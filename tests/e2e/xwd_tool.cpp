@@ -1,7 +1,7 @@
 // xwd_tool.cpp -- reads X window dumps (xwd) and raw disk audio for the end-to-end tests.
 //
 //   xwd_tool png DUMP.xwd OUT.png     the dump as a PNG
-//   xwd_tool pixel DUMP.xwd X Y       prints the colour at (X, Y) as #RRGGBB
+//   xwd_tool pixel DUMP.xwd X Y...    prints the colour at each (X, Y) as #RRGGBB, one a line
 //   xwd_tool peak AUDIO.raw           prints the largest |sample| of raw S16 little-endian audio
 // Exits 1 with a message on stderr for a file it cannot read.
 #include <cstdint>
@@ -74,7 +74,7 @@ tk::Bitmap DecodeXwd(const std::string& path) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: xwd_tool png DUMP OUT.png | pixel DUMP X Y | peak AUDIO.raw\n");
+    std::fprintf(stderr, "usage: xwd_tool png DUMP OUT.png | pixel DUMP X Y... | peak AUDIO.raw\n");
     return 2;
 }
 
@@ -86,12 +86,15 @@ int main(int argc, char** argv) {
     try {
         if (command == "png" && argc == 4) {
             tk::WritePng(argv[3], DecodeXwd(argv[2]));
-        } else if (command == "pixel" && argc == 5) {
+        } else if (command == "pixel" && argc >= 5 && argc % 2 == 1) {
+            // Several points from one decoding: a large screen's dump is slow to read.
             tk::Bitmap bitmap = DecodeXwd(argv[2]);
-            int x = std::atoi(argv[3]), y = std::atoi(argv[4]);
-            if (!bitmap.Contains(x, y)) throw tk::Error("point outside the screen");
-            tk::Color c = bitmap.At(x, y);
-            std::printf("#%02X%02X%02X\n", tk::RedOf(c), tk::GreenOf(c), tk::BlueOf(c));
+            for (int i = 3; i + 1 < argc; i += 2) {
+                int x = std::atoi(argv[i]), y = std::atoi(argv[i + 1]);
+                if (!bitmap.Contains(x, y)) throw tk::Error("point outside the screen");
+                tk::Color c = bitmap.At(x, y);
+                std::printf("#%02X%02X%02X\n", tk::RedOf(c), tk::GreenOf(c), tk::BlueOf(c));
+            }
         } else if (command == "peak" && argc == 3) {
             auto bytes = ReadFile(argv[2]);
             int peak = 0;

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "toolkit/error.h"
+#include "toolkit/host/display_scale.h"
 #include "toolkit/raster/canvas.h"
 
 namespace tk {
@@ -44,6 +45,27 @@ void CopyToSurface(SDL_Surface* surface, const Bitmap& frame) {
     if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
     SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGB888, frame.pixels.data(), frame.width * 4,
                       surface->format->format, surface->pixels, surface->pitch);
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+}
+
+// Copies the bitmap onto the window surface enlarged by factor, every pixel a factor x factor
+// block; what it does not cover is black. 32-bit surfaces are written directly, others
+// through a staging bitmap of the display's size.
+void EnlargeToSurface(SDL_Surface* surface, const Bitmap& frame, int factor, Bitmap& staging) {
+    const Uint32 format = surface->format->format;
+    if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+    if (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888) {
+        const std::uint32_t alpha = format == SDL_PIXELFORMAT_ARGB8888 ? 0xFF000000u : 0u;
+        EnlargeInto(frame, factor, static_cast<std::uint32_t*>(surface->pixels), surface->w,
+                    surface->h, surface->pitch / 4, alpha);
+    } else {
+        staging.Resize(surface->w, surface->h);
+        EnlargeInto(frame, factor, staging.pixels.data(), staging.width, staging.height,
+                    staging.width);
+        SDL_ConvertPixels(staging.width, staging.height, SDL_PIXELFORMAT_RGB888,
+                          staging.pixels.data(), staging.width * 4, format, surface->pixels,
+                          surface->pitch);
+    }
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }
 
@@ -125,21 +147,28 @@ SdlHost::~SdlHost() {
     if (audioDevice_) SDL_CloseAudioDevice(audioDevice_);
     for (auto& [id, error] : errorWindows_)
         SDL_DestroyWindow(error->window);
-    for (auto& [id, window] : windows_)
-        SDL_DestroyWindow(window);
+    for (auto& [id, w] : windows_)
+        SDL_DestroyWindow(w.window);
     SDL_Quit();
 }
 
 SDL_Window* SdlHost::WindowOf(WindowId id) const {
     auto it = windows_.find(id);
-    return it == windows_.end() ? nullptr : it->second;
+    return it == windows_.end() ? nullptr : it->second.window;
+}
+
+int SdlHost::FactorOf(WindowId id) const {
+    auto it = windows_.find(id);
+    return it == windows_.end() ? 1 : it->second.factor;
 }
 
 WindowId SdlHost::CreateWindow(const WindowSpec& spec) {
     SDL_Window* window = nullptr;
+    int factor = 1;
     if (spec.kind == WindowKind::FullScreen) {
         SDL_Rect bounds{0, 0, 1280, 720};
         SDL_GetDisplayBounds(0, &bounds);
+        factor = ChooseDisplayScale(bounds.w, bounds.h).factor;
         window = SDL_CreateWindow(spec.caption.c_str(), bounds.x, bounds.y, bounds.w, bounds.h,
                                   SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
     } else {
@@ -149,7 +178,7 @@ WindowId SdlHost::CreateWindow(const WindowSpec& spec) {
     }
     if (!window) throw Error("Cannot create window " + spec.caption + ": " + SDL_GetError());
     WindowId id = nextId_++;
-    windows_[id] = window;
+    windows_[id] = HostWindow{window, factor};
     return id;
 }
 
@@ -167,7 +196,12 @@ void SdlHost::SetCaption(WindowId id, const std::string& caption) {
 
 void SdlHost::ClientSize(WindowId id, int& width, int& height) const {
     width = height = 0;
-    if (SDL_Window* w = WindowOf(id)) SDL_GetWindowSize(w, &width, &height);
+    SDL_Window* w = WindowOf(id);
+    if (!w) return;
+    SDL_GetWindowSize(w, &width, &height);
+    const int factor = FactorOf(id);
+    width = LogicalLength(width, factor);
+    height = LogicalLength(height, factor);
 }
 
 void SdlHost::Present(WindowId id, const Bitmap& frame) {
@@ -175,7 +209,12 @@ void SdlHost::Present(WindowId id, const Bitmap& frame) {
     if (!window) return;
     SDL_Surface* surface = SDL_GetWindowSurface(window);
     if (!surface) return;
-    CopyToSurface(surface, frame);
+    const int factor = FactorOf(id);
+    if (factor > 1) {
+        EnlargeToSurface(surface, frame, factor, staging_);
+    } else {
+        CopyToSurface(surface, frame);
+    }
     SDL_UpdateWindowSurface(window);
 }
 
@@ -192,7 +231,7 @@ std::uint32_t SdlHost::MsOfDayUtc() const {
 WindowId SdlHost::IdOfSdlWindow(std::uint32_t sdlWindowId) const {
     SDL_Window* window = SDL_GetWindowFromID(sdlWindowId);
     for (auto& [id, w] : windows_) {
-        if (w == window) return id;
+        if (w.window == window) return id;
     }
     return -1;
 }
@@ -219,16 +258,16 @@ bool SdlHost::Translate(const SDL_Event& sdl, Event& event) {
         case SDL_MOUSEMOTION:
             event.type = EventType::MouseMove;
             event.window = IdOfSdlWindow(sdl.motion.windowID);
-            event.x = sdl.motion.x;
-            event.y = sdl.motion.y;
+            event.x = ToLogical(sdl.motion.x, FactorOf(event.window));
+            event.y = ToLogical(sdl.motion.y, FactorOf(event.window));
             return event.window >= 0;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
             event.type =
                 sdl.type == SDL_MOUSEBUTTONDOWN ? EventType::MouseDown : EventType::MouseUp;
             event.window = IdOfSdlWindow(sdl.button.windowID);
-            event.x = sdl.button.x;
-            event.y = sdl.button.y;
+            event.x = ToLogical(sdl.button.x, FactorOf(event.window));
+            event.y = ToLogical(sdl.button.y, FactorOf(event.window));
             event.button = sdl.button.button;
             return event.window >= 0 && event.button >= 1 && event.button <= 3;
         case SDL_MOUSEWHEEL:
@@ -236,8 +275,8 @@ bool SdlHost::Translate(const SDL_Event& sdl, Event& event) {
             event.window = IdOfSdlWindow(sdl.wheel.windowID);
             event.wheel =
                 sdl.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -sdl.wheel.y : sdl.wheel.y;
-            event.x = sdl.wheel.mouseX;
-            event.y = sdl.wheel.mouseY;
+            event.x = ToLogical(sdl.wheel.mouseX, FactorOf(event.window));
+            event.y = ToLogical(sdl.wheel.mouseY, FactorOf(event.window));
             return event.window >= 0 && event.wheel != 0;
         case SDL_KEYDOWN: {
             event.type = EventType::KeyDown;

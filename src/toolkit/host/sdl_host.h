@@ -15,8 +15,11 @@ namespace tk {
 
 // Windows are drawn through their window surface (no renderer, no GPU). A full-screen window
 // is a borderless one at the display's bounds, so it covers the display with or without a
-// window manager. Audio is 44.1 kHz stereo S16; without a usable audio device it falls back
-// to SDL's "dummy" driver with one warning on stderr and runs on, silent.
+// window manager. On a display larger than 2000 x 3000 it reports a client size reduced by a
+// whole factor, shows its frames enlarged by that factor and maps the mouse back (see
+// display_scale.h); bordered windows are always drawn pixel for pixel. Audio is 44.1 kHz stereo
+// S16; without a usable audio device it falls back to SDL's "dummy" driver with one warning on
+// stderr and runs on, silent.
 //
 // ShowError prints the message on stderr and opens a small non-modal error window of our own
 // (the loop keeps running); its OK area or close icon closes it. The same message is not
@@ -52,8 +55,13 @@ class SdlHost : public Host {
 
   private:
     struct ErrorWindow;
+    struct HostWindow {
+        SDL_Window* window = nullptr;
+        int factor = 1;  // display pixels per client pixel, each way
+    };
 
     SDL_Window* WindowOf(WindowId id) const;
+    int FactorOf(WindowId id) const;
     // Turns an SDL event into ours; false for events the game does not see.
     bool Translate(const SDL_Event& sdl, Event& event);
     WindowId IdOfSdlWindow(std::uint32_t sdlWindowId) const;
@@ -61,7 +69,8 @@ class SdlHost : public Host {
     void OpenAudioDevice();
     void WarnNoAudio(const char* why);
 
-    std::map<WindowId, SDL_Window*> windows_;
+    std::map<WindowId, HostWindow> windows_;
+    Bitmap staging_;  // enlarged frames for window surfaces that are not 32-bit
     WindowId nextId_ = 1;
     std::map<std::uint32_t, std::unique_ptr<ErrorWindow>> errorWindows_;  // by SDL window id
     std::uint32_t audioDevice_ = 0;
