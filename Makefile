@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench test-sanitize contact-sheet clean
+.PHONY: all deps configure build run test bench test-sanitize fuzz contact-sheet clean
 
 all: build
 
@@ -28,6 +28,10 @@ test-sanitize: deps
 	@cmake --build $(BUILD)-sanitize -j$(JOBS)
 	cd $(BUILD)-sanitize && ctest --output-on-failure -j$(JOBS) -L unit
 
+# Every fuzz target for FUZZ_SECONDS (30) each, built with clang in $(BUILD)-fuzz.
+fuzz: deps
+	FUZZ_BUILD=$(BUILD)-fuzz JOBS=$(JOBS) scripts/fuzz
+
 bench: build
 	@cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	cd $(BUILD)/game && ../bench/vellmoor-bench
@@ -36,4 +40,4 @@ contact-sheet: build
 	@cmake --build $(BUILD) -j$(JOBS) --target contact-sheet
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-sanitize
+	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz
