@@ -1,6 +1,7 @@
 // picture_test.cpp -- BMP and JPEG loading, key colour, broken files, PNG writing.
 #include <gtest/gtest.h>
 #include <jpeglib.h>
+#include <malloc.h>
 
 #include <cstdio>
 #include <fstream>
@@ -205,6 +206,37 @@ TEST(PictureJpeg, TruncatedAndCorruptNeverEndTheProcess) {
     cutFile.resize(good.size() / 2);
     std::string path = WriteFixture("cut.jpg", cutFile);
     ExpectLoadError(path, tk::PictureFormat::Jpeg);
+}
+
+// A second start-of-image marker inside the scan is a fatal libjpeg error in the middle of the
+// rows: it must come back as tk::Error and leave nothing allocated behind, however many times
+// a broken picture is tried.
+TEST(PictureJpeg, FatalErrorMidScanIsReportedAndFreesEverything) {
+    std::vector<std::uint8_t> bad = MakeJpeg(17, 9, 0x6080A0);
+    std::size_t sos = 0;
+    while (!(bad[sos] == 0xFF && bad[sos + 1] == 0xDA))
+        ++sos;
+    const std::size_t scanData = sos + 2 + (std::size_t(bad[sos + 2]) << 8 | bad[sos + 3]);
+    const std::uint8_t soi[] = {0xFF, 0xD8};
+    bad.insert(bad.begin() + std::ptrdiff_t(scanData + 4), soi, soi + 2);
+
+    auto decodeOnce = [&] {
+        try {
+            tk::DecodeJpeg(bad.data(), bad.size(), "soi.jpg");
+            ADD_FAILURE() << "a JPEG with two start markers decoded";
+        } catch (const tk::Error& e) {
+            EXPECT_NE(std::string(e.what()).find("Cannot load picture soi.jpg"), std::string::npos)
+                << e.what();
+        }
+    };
+    decodeOnce();
+#if !defined(__SANITIZE_ADDRESS__)  // the sanitizer build's leak check covers it there
+    const std::size_t before = mallinfo2().uordblks;
+    for (int i = 0; i < 500; ++i)
+        decodeOnce();
+    // Each leaked row would be some 75 bytes: 500 tries would hold on to tens of kilobytes.
+    EXPECT_LT(mallinfo2().uordblks, before + 4096);
+#endif
 }
 
 TEST(PngWriter, WritesAFileAndReportsAnUnwritablePath) {

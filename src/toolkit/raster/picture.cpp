@@ -95,8 +95,10 @@ Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size, const std::string& 
     return out;
 }
 
-// No C++ objects with destructors live between setjmp and a longjmp, so the jump is safe;
-// the tk::Error is thrown only after libjpeg has been cleaned up.
+// No C++ objects with destructors live between setjmp and a longjmp, and nothing is allocated
+// there outside libjpeg's own pools (a local changed after setjmp is not reliable once the jump
+// lands), so the jump is safe and leaks nothing; the tk::Error is thrown only after libjpeg has
+// been cleaned up.
 static bool DecodeJpegInto(const std::uint8_t* data, std::size_t size, Bitmap& out, char* message,
                            bool headerOnly) {
     jpeg_decompress_struct cinfo;
@@ -105,11 +107,9 @@ static bool DecodeJpegInto(const std::uint8_t* data, std::size_t size, Bitmap& o
     err.mgr.error_exit = JpegErrorExit;
     err.mgr.emit_message = JpegSilent;
     err.message[0] = 0;
-    std::vector<JSAMPLE>* row = nullptr;
     if (setjmp(err.jump)) {
         std::strncpy(message, err.message, JMSG_LENGTH_MAX);
         jpeg_destroy_decompress(&cinfo);
-        delete row;
         return false;
     }
     jpeg_create_decompress(&cinfo);
@@ -124,20 +124,21 @@ static bool DecodeJpegInto(const std::uint8_t* data, std::size_t size, Bitmap& o
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
     out.Resize(int(cinfo.output_width), int(cinfo.output_height));
-    row = new std::vector<JSAMPLE>(std::size_t(cinfo.output_width) * 3);
+    // The row lives in libjpeg's image pool, which jpeg_destroy_decompress frees on every path.
+    JSAMPARRAY rows = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo),
+                                                 JPOOL_IMAGE, cinfo.output_width * 3, 1);
+    const JSAMPLE* row = rows[0];
     while (cinfo.output_scanline < cinfo.output_height) {
         int y = int(cinfo.output_scanline);
-        JSAMPROW rows[1] = {row->data()};
         jpeg_read_scanlines(&cinfo, rows, 1);
         Color* dst = &out.pixels[std::size_t(y) * out.width];
         for (int x = 0; x < out.width; ++x)
-            dst[x] = Rgb((*row)[3 * x], (*row)[3 * x + 1], (*row)[3 * x + 2]);
+            dst[x] = Rgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]);
     }
     // A truncated file gets a warning and grey filler from libjpeg; treat it as broken.
     jpeg_finish_decompress(&cinfo);
     bool truncated = cinfo.err->num_warnings > 0;
     jpeg_destroy_decompress(&cinfo);
-    delete row;
     if (truncated) std::strncpy(message, "data truncated or corrupt", JMSG_LENGTH_MAX);
     return !truncated;
 }
