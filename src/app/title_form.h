@@ -17,17 +17,22 @@ namespace vm {
 
 // The sound files of the bank, by sound number 1..20 (index 0 unused).
 extern const std::array<const char*, 21> kSoundFiles;
+// The credits shown in the silver box.
+extern const char* const kCreditsFile;
 
 class TForm1 : public tk::Form, public SoundBank {
   public:
-    // Opens the twenty sound files; raises tk::Error naming the first that cannot be opened.
+    // Lays out the window, shows the title picture and the credits, and opens the twenty sound
+    // files; raises tk::Error naming the first sound that cannot be opened, which stops start-up.
+    // Credits that cannot be read are reported and leave the box empty: the game still runs.
     explicit TForm1(tk::Application& app);
 
+    // Declared in tab order: START, the credits, then Instructions.
     tk::Image& Image1;
-    tk::Memo& Memo1;
     tk::Button& Button1;  // "START"
+    tk::Memo& Memo1;      // the credits: silver, editable, no scroll bar
     tk::Button& Button2;  // "Instructions"
-    tk::Timer Timer1;     // the watchdog
+    tk::Timer Timer1;     // the watchdog, every second
 
     // Sound N is MediaPlayer(N), 1..20.
     tk::MediaPlayer& MediaPlayer(int n) { return *players_.at(std::size_t(n)); }
@@ -36,8 +41,11 @@ class TForm1 : public tk::Form, public SoundBank {
     void Stop(int n) override;
     void Rewind(int n) override;
 
+    // START: a new game seeded from the clock, then the intro.
     void Button1Click();
+    // Instructions: the help window beside the title.
     void Button2Click();
+    // The watchdog: brings the title back when no game screen is showing.
     void Timer1Timer();
 
   private:

@@ -19,7 +19,13 @@ const std::string kEmpty;
 void Memo::LoadFromFile(const std::string& fileName) {
     std::ifstream in(fileName, std::ios::binary);
     if (!in) throw Error("Cannot open file " + fileName);
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string data;
+    try {
+        data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        // A folder of that name opens but cannot be read; the message must still name it.
+        throw Error("Cannot open file " + fileName);
+    }
     if (in.bad()) throw Error("Cannot open file " + fileName);
     std::vector<std::string> lines;
     std::string current;
