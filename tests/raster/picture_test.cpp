@@ -76,6 +76,14 @@ std::vector<std::uint8_t> MakeJpeg(int w, int h, tk::Color fill) {
     return out;
 }
 
+// Where the compressed rows begin: just past the start-of-scan marker's header.
+std::size_t ScanDataStart(const std::vector<std::uint8_t>& jpeg) {
+    std::size_t sos = 0;
+    while (!(jpeg[sos] == 0xFF && jpeg[sos + 1] == 0xDA))
+        ++sos;
+    return sos + 2 + (std::size_t(jpeg[sos + 2]) << 8 | jpeg[sos + 3]);
+}
+
 std::string WriteFixture(const std::string& name, const std::vector<std::uint8_t>& data) {
     std::string path = ::testing::TempDir() + name;
     std::ofstream(path, std::ios::binary)
@@ -213,12 +221,8 @@ TEST(PictureJpeg, TruncatedAndCorruptNeverEndTheProcess) {
 // a broken picture is tried.
 TEST(PictureJpeg, FatalErrorMidScanIsReportedAndFreesEverything) {
     std::vector<std::uint8_t> bad = MakeJpeg(17, 9, 0x6080A0);
-    std::size_t sos = 0;
-    while (!(bad[sos] == 0xFF && bad[sos + 1] == 0xDA))
-        ++sos;
-    const std::size_t scanData = sos + 2 + (std::size_t(bad[sos + 2]) << 8 | bad[sos + 3]);
     const std::uint8_t soi[] = {0xFF, 0xD8};
-    bad.insert(bad.begin() + std::ptrdiff_t(scanData + 4), soi, soi + 2);
+    bad.insert(bad.begin() + std::ptrdiff_t(ScanDataStart(bad) + 4), soi, soi + 2);
 
     auto decodeOnce = [&] {
         try {
@@ -237,6 +241,47 @@ TEST(PictureJpeg, FatalErrorMidScanIsReportedAndFreesEverything) {
     // Each leaked row would be some 75 bytes: 500 tries would hold on to tens of kilobytes.
     EXPECT_LT(mallinfo2().uordblks, before + 4096);
 #endif
+}
+
+// A file cut inside its rows gets grey filler and a warning from libjpeg: the picture is
+// refused, never shown half grey.
+TEST(PictureJpeg, CutInsideTheRowsIsRefused) {
+    std::vector<std::uint8_t> good = MakeJpeg(64, 48, 0x2080C0);
+    const std::size_t scan = ScanDataStart(good);
+    ASSERT_GT(good.size(), scan + 8);
+    std::vector<std::uint8_t> cut(good.begin(),
+                                  good.begin() + std::ptrdiff_t((scan + good.size()) / 2));
+    try {
+        tk::DecodeJpeg(cut.data(), cut.size(), "halfrows.jpg");
+        FAIL() << "a JPEG cut inside its rows decoded";
+    } catch (const tk::Error& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot load picture halfrows.jpg: data truncated or corrupt");
+    }
+    // The start-up check reads only the header, so the cut shows when the pixels are needed.
+    const std::string path = WriteFixture("halfrows.jpg", cut);
+    tk::Picture picture(path, tk::PictureFormat::Jpeg, false);
+    EXPECT_EQ(picture.Width(), 64);
+    EXPECT_THROW(picture.Pixels(), tk::Error);
+}
+
+// A few hundred bytes can claim 65000 x 65000 pixels: refused from the header, before the
+// decoder makes a picture that size.
+TEST(PictureJpeg, HeaderClaimingAHugeSizeIsRefused) {
+    std::vector<std::uint8_t> v = MakeJpeg(8, 8, 0x808080);
+    std::size_t sof = 0;
+    while (!(v[sof] == 0xFF && v[sof + 1] == 0xC0))
+        ++sof;
+    v[sof + 5] = v[sof + 7] = 0xFD;  // height and width 0xFDE8 = 65000
+    v[sof + 6] = v[sof + 8] = 0xE8;
+    try {
+        tk::DecodeJpeg(v.data(), v.size(), "vast.jpg");
+        FAIL() << "a 65000 x 65000 JPEG decoded";
+    } catch (const tk::Error& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot load picture vast.jpg: picture too large (65000 x 65000)");
+    }
+    EXPECT_THROW(tk::ProbePicture(WriteFixture("vast.jpg", v)), tk::Error);
 }
 
 TEST(PngWriter, WritesAFileAndReportsAnUnwritablePath) {

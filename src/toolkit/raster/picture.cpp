@@ -32,6 +32,14 @@ std::uint32_t U32(const std::uint8_t* p) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24);
 }
 
+// Far above any picture of the game (the widest is under 4000 x 600), and small enough that a
+// broken header cannot make a decoder ask for gigabytes.
+constexpr std::uint64_t kMaxPicturePixels = std::uint64_t(1) << 24;
+
+bool PictureSizeAllowed(std::uint64_t width, std::uint64_t height) {
+    return width * height <= kMaxPicturePixels;
+}
+
 struct BmpLayout {
     int width = 0, height = 0, bytesPerPixel = 0;
     bool bottomUp = true;
@@ -55,6 +63,10 @@ BmpLayout ParseBmpHeader(const std::uint8_t* d, std::size_t size, const std::str
     L.width = w;
     L.bottomUp = h > 0;
     L.height = h > 0 ? h : -h;
+    if (!PictureSizeAllowed(std::uint64_t(L.width), std::uint64_t(L.height))) {
+        Fail(name, "picture too large (" + std::to_string(L.width) + " x " +
+                       std::to_string(L.height) + ")");
+    }
     L.bytesPerPixel = int(bits / 8);
     L.stride = (std::size_t(w) * L.bytesPerPixel + 3) & ~std::size_t(3);
     if (L.offset < 14 + infoSize || L.offset > size) Fail(name, "bad pixel data offset");
@@ -80,7 +92,11 @@ void JpegErrorExit(j_common_ptr info) {
     info->err->format_message(info, err->message);
     std::longjmp(err->jump, 1);
 }
-void JpegSilent(j_common_ptr, int) {}
+// Warnings are not printed, only counted: libjpeg's own handler both prints and counts them,
+// and the count is how a truncated or corrupt file is told from a whole one.
+void JpegCountWarning(j_common_ptr info, int level) {
+    if (level < 0) ++info->err->num_warnings;
+}
 
 }  // namespace
 
@@ -105,7 +121,7 @@ static bool DecodeJpegInto(const std::uint8_t* data, std::size_t size, Bitmap& o
     JpegErrorJump err;
     cinfo.err = jpeg_std_error(&err.mgr);
     err.mgr.error_exit = JpegErrorExit;
-    err.mgr.emit_message = JpegSilent;
+    err.mgr.emit_message = JpegCountWarning;
     err.message[0] = 0;
     if (setjmp(err.jump)) {
         std::strncpy(message, err.message, JMSG_LENGTH_MAX);
@@ -115,6 +131,13 @@ static bool DecodeJpegInto(const std::uint8_t* data, std::size_t size, Bitmap& o
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
     jpeg_read_header(&cinfo, TRUE);
+    // A header can promise any size in a few bytes; refuse before anything that size is made.
+    if (!PictureSizeAllowed(cinfo.image_width, cinfo.image_height)) {
+        std::snprintf(message, JMSG_LENGTH_MAX, "picture too large (%u x %u)",
+                      unsigned(cinfo.image_width), unsigned(cinfo.image_height));
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
     if (headerOnly) {
         out.width = int(cinfo.image_width);
         out.height = int(cinfo.image_height);
