@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "fuzz_file.h"
+#include "fuzz_support.h"
 #include "toolkit/error.h"
 #include "toolkit/raster/picture.h"
 

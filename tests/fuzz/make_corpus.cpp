@@ -214,8 +214,36 @@ void TextSeeds() {
     Write("wrap", "long_word_narrow.txt",
           Wrapped(12, 30, "Unbreakablewordthatisfarwiderthanthebox and then   spaces  "));
     Write("wrap", "latin1_and_controls.txt",
-          Wrapped(8, 90, "Caf\xe9 \xabm\xea" "l\xe9" "e\xbb\ttab\x01\x7f \xff end"));
+          Wrapped(8, 90,
+                  "Caf\xe9 \xabm\xea"
+                  "l\xe9"
+                  "e\xbb\ttab\x01\x7f \xff end"));
     Write("wrap", "zero_width.txt", Wrapped(9, 0, "a b\n c"));
+}
+
+// Text box input: flags (bit 0 word wrap, bit 1 scroll bar, then left and top), width / 3,
+// height, font size, scroll target, then the file.
+Bytes Boxed(int flags, int width, int height, int points, int scroll, const std::string& text) {
+    Bytes v = {std::uint8_t(flags), std::uint8_t(width / 3), std::uint8_t(height),
+               std::uint8_t(points - 6), std::uint8_t(scroll)};
+    v.insert(v.end(), text.begin(), text.end());
+    return v;
+}
+
+void MemoSeeds() {
+    Write("memo", "briefing_wrapped.txt", Boxed(1, 240, 120, 8, 30, kBriefing));
+    Write("memo", "mixed_line_ends_unwrapped.txt",
+          Boxed(0, 150, 60, 10, 0, "one\rtwo\nthree\r\n\n\rfour\r\r\nfive"));
+    std::string help;
+    for (int i = 1; i <= 30; ++i)
+        help += "Topic line " + std::to_string(i) + " tells how the moon turns the enemy.\r\n";
+    Write("memo", "help_scrolled.txt", Boxed(1 | 2 | (3 << 2), 300, 90, 9, 200, help));
+    Write("memo", "empty.txt", Boxed(3, 100, 40, 8, 128, ""));
+    Write("memo", "latin1_narrow.txt",
+          Boxed(1, 12, 30, 12, 255,
+                "Caf\xe9 \xabm\xea"
+                "l\xe9"
+                "e\xbb\ttab\x01 \xff end"));
 }
 
 }  // namespace
@@ -231,5 +259,6 @@ int main(int argc, char** argv) {
     JpegSeeds();
     WavSeeds();
     TextSeeds();
+    MemoSeeds();
     return 0;
 }

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fuzz_file.h"
+#include "fuzz_support.h"
 #include "state/game_state.h"
 #include "state/save_game.h"
 #include "toolkit/error.h"
@@ -34,8 +34,8 @@ bool LibcInteger(std::string_view text, int32_t& value) {
     if (digits.empty() || !std::isxdigit(static_cast<unsigned char>(digits[0]))) return false;
     // Leading zeros cannot overflow the check below; drop them so strtoll sees only the value.
     std::size_t nz = digits.find_first_not_of('0');
-    std::string_view rest = nz == std::string::npos ? std::string_view("0")
-                                                    : std::string_view(digits).substr(nz);
+    std::string_view rest =
+        nz == std::string::npos ? std::string_view("0") : std::string_view(digits).substr(nz);
     if (!std::isxdigit(static_cast<unsigned char>(rest[0])) || rest.size() > 12) return false;
     std::string bounded(rest);
     char* end = nullptr;
@@ -46,23 +46,6 @@ bool LibcInteger(std::string_view text, int32_t& value) {
     if (v < INT32_MIN || v > INT32_MAX) return false;
     value = static_cast<int32_t>(v);
     return true;
-}
-
-std::vector<std::string> LinesOf(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> lines;
-    std::string current;
-    for (std::size_t i = 0; i < size; ++i) {
-        const char c = static_cast<char>(data[i]);
-        if (c == '\n' || c == '\r') {
-            lines.push_back(current);
-            current.clear();
-            if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
-        } else {
-            current += c;
-        }
-    }
-    if (!current.empty()) lines.push_back(current);
-    return lines;
 }
 
 }  // namespace
@@ -77,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const tk::Error&) {
         fuzz::Broken("a readable save file was refused");
     }
-    fuzz::Check(lines == LinesOf(data, size), "save lines differ from the CR/LF/CR LF split");
+    fuzz::Check(lines == fuzz::TextLines({reinterpret_cast<const char*>(data), size}),
+                "save lines differ from the line rule");
 
     // Each line on its own through the integer rule, against the C library.
     for (std::size_t k = 0; k < lines.size() && k < 40; ++k) {

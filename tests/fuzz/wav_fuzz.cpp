@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "fuzz_file.h"
+#include "fuzz_support.h"
 #include "toolkit/error.h"
 #include "toolkit/sound/wav.h"
 
@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (sound) {
         fuzz::Check(sound->samples.size() % 2 == 0, "a sound ends in half a frame");
-        fuzz::Check(sound->Frames() <= std::int64_t(tk::kMixRate) * 600, "sound longer than allowed");
+        fuzz::Check(sound->Frames() <= std::int64_t(tk::kMixRate) * 600,
+                    "sound longer than allowed");
     }
 
     const std::string& path = file.Write(data, size);

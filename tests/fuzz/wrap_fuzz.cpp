@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fuzz_file.h"
+#include "fuzz_support.h"
 #include "toolkit/raster/text_layout.h"
 
 namespace {
@@ -58,9 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzz::Check(shown == source, "wrapping lost, added or moved a character");
     // Only the one space at each break may go.
-    fuzz::Check(shownLength <= sourceLength &&
-                    sourceLength - shownLength <= lines.size() - stored.size(),
-                "wrapping dropped more than the break spaces");
+    fuzz::Check(
+        shownLength <= sourceLength && sourceLength - shownLength <= lines.size() - stored.size(),
+        "wrapping dropped more than the break spaces");
 
     // Reusing the buffers of an earlier, different wrap gives the same lines.
     static std::vector<std::string> reused;

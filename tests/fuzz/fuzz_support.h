@@ -1,13 +1,16 @@
-// fuzz_file.h -- hands fuzz input to loaders that open files by name, without touching the disk.
+// fuzz_support.h -- what the fuzz targets share: an in-memory file for loaders that open files by
+// name, the line rule of the game's text files told a second way, and the check that aborts.
 #pragma once
 
 #include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace fuzz {
 
@@ -46,6 +49,32 @@ class InputFile {
 
 inline void Check(bool ok, const char* what) {
     if (!ok) Broken(what);
+}
+
+// The lines of a text file: CR LF, LF and CR each end a line, and a last line without an end
+// still counts. Worked out by rewriting every end as LF first, unlike the loaders.
+inline std::vector<std::string> TextLines(std::string_view bytes) {
+    std::string unified;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r') {
+            unified += '\n';
+            if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        } else {
+            unified += bytes[i];
+        }
+    }
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < unified.size()) {
+        const std::size_t nl = unified.find('\n', start);
+        if (nl == std::string::npos) {
+            lines.push_back(unified.substr(start));
+            break;
+        }
+        lines.push_back(unified.substr(start, nl - start));
+        start = nl + 1;
+    }
+    return lines;
 }
 
 }  // namespace fuzz
