@@ -9,6 +9,7 @@
 #include "app/form_refs.h"
 #include "app/game_app.h"
 #include "app/title_form.h"
+#include "frame_compare.h"
 #include "scratch_game_folder.h"
 #include "screens/intro/intro_form.h"
 #include "screens/level/level_form.h"
@@ -44,13 +45,7 @@ struct Story : ::testing::Test {
             c.TextOut(W / 2 + 48, H / 2 + 384 - scroll + 18 * i, lines[std::size_t(i)]);
         return b;
     }
-    int Differences(const tk::Bitmap& want) {
-        const tk::Bitmap& got = d.Frame(*Form11);
-        int n = 0;
-        for (std::size_t i = 0; i < got.pixels.size() && i < want.pixels.size(); ++i)
-            n += got.pixels[i] != want.pixels[i];
-        return n + int(got.pixels.size() != want.pixels.size());
-    }
+    int Differences(const tk::Bitmap& want) { return testing::Differences(d.Frame(*Form11), want); }
 };
 
 TEST_F(Story, TheStoryIsWrappedInItsBoxAndDrawnWithTheScrollBeforeTheTick) {

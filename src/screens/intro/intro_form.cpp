@@ -32,7 +32,7 @@ TForm2::TForm2(tk::Application& app)
     Memo1.SetVisible(false);
     Memo1.wordWrap = true;
     Memo1.LoadFromFile(kStoryFile);
-    Memo1.DisplayedLines();
+    Memo1.DisplayedLines();  // wrapped here, once: the story's ticks only read the lines
 }
 
 // The scene back to front: sky, lightning, tower, cliffs, then credit, rain and trail on top.

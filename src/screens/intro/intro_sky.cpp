@@ -18,7 +18,7 @@ bool AdvanceLightning(GameState& s, int width) {
     bool shows = false;
     if (s.LightningTick == kBoltStrikeTick) {
         const int32_t r = s.random.Below(width);
-        // Near the left edge the bolt keeps its place, so it never starts left of the window.
+        // A draw below 400 stands as it is, so the bolt never starts left of the window.
         s.LightningX = r - kBoltShift;
         if (s.LightningX < kBoltShift) s.LightningX += kBoltShift;
         shows = true;
