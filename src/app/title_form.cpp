@@ -108,7 +108,8 @@ void TForm1::Timer1Timer() {
                                    static_cast<tk::Form*>(Form7), static_cast<tk::Form*>(Form6),
                                    static_cast<tk::Form*>(Form4), static_cast<tk::Form*>(Form2)})
         if (screen->Visible()) return;
-    Show();
+    // Showing a visible title changes nothing: it must not come up over the instructions.
+    if (!Visible()) Show();
     Form2->Timer1.SetEnabled(false);
 }
 

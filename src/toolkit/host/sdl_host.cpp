@@ -128,6 +128,29 @@ void DrawErrorWindow(SDL_Window* window, const std::string& message, const SDL_R
     }
 }
 
+// A window sized to the message, drawn and raised; null when it cannot be made.
+SDL_Window* OpenErrorWindow(const std::string& message, SDL_Rect& ok) {
+    int textWidth = 300, textHeight = 13;
+    try {
+        Bitmap probe(1, 1);
+        Canvas canvas(probe);
+        canvas.SetFontSize(8);
+        TextSize size = canvas.TextExtent(message);
+        textWidth = size.width;
+        textHeight = size.height;
+    } catch (const std::exception&) {
+    }
+    int width = std::clamp(textWidth + 2 * kErrorPadding, 200, 1200);
+    int height = kErrorPadding * 3 + textHeight + kOkHeight;
+    SDL_Window* window = SDL_CreateWindow("Vellmoor", SDL_WINDOWPOS_CENTERED,
+                                          SDL_WINDOWPOS_CENTERED, width, height, 0);
+    if (!window) return nullptr;
+    ok = SDL_Rect{(width - kOkWidth) / 2, height - kErrorPadding - kOkHeight, kOkWidth, kOkHeight};
+    DrawErrorWindow(window, message, ok);
+    SDL_RaiseWindow(window);
+    return window;
+}
+
 }  // namespace
 
 SdlHost::SdlHost() {
@@ -168,7 +191,7 @@ WindowId SdlHost::CreateWindow(const WindowSpec& spec) {
     if (spec.kind == WindowKind::FullScreen) {
         SDL_Rect bounds{0, 0, 1280, 720};
         SDL_GetDisplayBounds(0, &bounds);
-        factor = ChooseDisplayScale(bounds.w, bounds.h).factor;
+        factor = 1;
         window = SDL_CreateWindow(spec.caption.c_str(), bounds.x, bounds.y, bounds.w, bounds.h,
                                   SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
     } else {
@@ -369,28 +392,13 @@ void SdlHost::ShowError(const std::string& message) {
         if (open->message == message) return;  // already on screen
     }
     std::fprintf(stderr, "vellmoor: error: %s\n", message.c_str());
-    int textWidth = 300, textHeight = 13;
-    try {
-        Bitmap probe(1, 1);
-        Canvas canvas(probe);
-        canvas.SetFontSize(8);
-        TextSize size = canvas.TextExtent(message);
-        textWidth = size.width;
-        textHeight = size.height;
-    } catch (const std::exception&) {
-    }
-    int width = std::clamp(textWidth + 2 * kErrorPadding, 200, 1200);
-    int height = kErrorPadding * 3 + textHeight + kOkHeight;
-    SDL_Window* window = SDL_CreateWindow("Vellmoor", SDL_WINDOWPOS_CENTERED,
-                                          SDL_WINDOWPOS_CENTERED, width, height, 0);
+    SDL_Rect ok{};
+    SDL_Window* window = OpenErrorWindow(message, ok);
     if (!window) return;  // stderr already has it
     auto error = std::make_unique<ErrorWindow>();
     error->window = window;
     error->message = message;
-    error->okArea =
-        SDL_Rect{(width - kOkWidth) / 2, height - kErrorPadding - kOkHeight, kOkWidth, kOkHeight};
-    DrawErrorWindow(window, message, error->okArea);
-    SDL_RaiseWindow(window);
+    error->okArea = ok;
     errorWindows_[SDL_GetWindowID(window)] = std::move(error);
 }
 
@@ -443,8 +451,29 @@ bool SdlHost::HandleErrorWindowEvent(const SDL_Event& sdl) {
 
 void SdlHost::ShowFatalError(const std::string& message) {
     std::fprintf(stderr, "vellmoor: %s\n", message.c_str());
-    // Without a display this fails quietly; stderr has the message.
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Vellmoor", message.c_str(), nullptr);
+    // Our own error window, not SDL's message box: that one needs the X server's core fonts or
+    // a helper program and, without them, shows nothing. Without a display stderr has it.
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return;
+    SDL_Rect ok{};
+    if (SDL_Window* window = OpenErrorWindow(message, ok)) {
+        for (bool open = true; open;) {
+            SDL_Event e;
+            if (!SDL_WaitEvent(&e)) break;
+            if (e.type == SDL_QUIT) open = false;
+            if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE) open = false;
+            if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED)
+                SDL_UpdateWindowSurface(window);
+            if (e.type == SDL_KEYDOWN &&
+                (e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_ESCAPE))
+                open = false;
+            if (e.type == SDL_MOUSEBUTTONUP) {
+                const SDL_Point p{e.button.x, e.button.y};
+                if (SDL_PointInRect(&p, &ok)) open = false;
+            }
+        }
+        SDL_DestroyWindow(window);
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
 
 }  // namespace tk
