@@ -1,16 +1,14 @@
-// result_and_final_test.cpp -- the result screen's picture, slots, descriptions and score, its
-// click, and the final screen's picture and click.
+// result_and_final_test.cpp -- the result screen's picture, slots, descriptions, score and click,
+// and the final screen's picture and click.
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "app/form_refs.h"
+#include "app/game_app.h"
 #include "screen_fixture.h"
 #include "screens/final/final_form.h"
 #include "screens/level/level_form.h"
 #include "screens/result/result_form.h"
 #include "state/game_state.h"
-#include "toolkit/raster/canvas.h"
 
 namespace vm::testing {
 namespace {
@@ -19,21 +17,19 @@ constexpr tk::Color kYellow = tk::Rgb(255, 255, 0);
 
 class ResultScreen : public ScreenTest {
   protected:
+    static constexpr int cx = kWidth / 2, cy = kHeight / 2;
     TForm7& result() { return *Form7; }
     const tk::Bitmap& Frame() { return driver->Frame(result()); }
-    static constexpr int cx = kWidth / 2, cy = kHeight / 2;
 
-    // The description box of slot `slot` for the mouse at (x, y): black, then "  " + line i.
+    // The box beside the mouse at (x, y): black, then "  " + line i of the slot's description.
     ::testing::AssertionResult ShowsDescription(int x, int y, int slot, bool withText = true) {
         tk::Bitmap want = Frame();
         tk::Canvas c(want);
         c.FillRect(x + 20, y - 3, x + 250, y + 101, 0);
         c.SetFontColor(kYellow);
-        const std::vector<std::string> lines =
-            withText ? FileLines("ach" + std::to_string(slot + 1) + ".txt")
-                     : std::vector<std::string>{};
-        for (std::size_t i = 0; i < lines.size() && i < 11; ++i)
-            c.TextOut(x + 20, y + 14 * int(i), "  " + lines[i]);
+        const auto lines = FileLines("ach" + std::to_string(slot + 1) + ".txt");
+        for (int i = 0; withText && i < int(lines.size()) && i < 11; ++i)
+            c.TextOut(x + 20, y + 14 * i, "  " + lines[std::size_t(i)]);
         return SameRect(Frame(), want, x + 20, y - 3, x + 250, y + 101);
     }
 };
@@ -55,13 +51,12 @@ TEST_F(ResultScreen, PictureSlotsAndTheScoreOfLevelThreeWithSlotsZeroAndTwo) {
     EXPECT_TRUE(ShowsPicture(Frame(), cx - 500, cy - 100, "Form7.Image6"));
     EXPECT_TRUE(ShowsPicture(Frame(), cx - 500, cy + 50, "Form7.Image34"));
     EXPECT_TRUE(ShowsPicture(Frame(), cx + 100, cy + 250, "Form7.Image34"));
-    EXPECT_EQ(driver->Pixel(result(), cx - 505, cy - 200), 0u);  // no battle picture at 0
-
+    EXPECT_EQ(driver->Pixel(result(), cx - 505, cy - 200), 0u);  // no picture while 0
     for (int battle : {1, 2}) {
         s.BattleResult = battle;
         Ticks(result(), 1);
-        EXPECT_TRUE(ShowsPart(Frame(), cx - 512, cy - 384,
-                              battle == 1 ? "Form7.Image2" : "Form7.Image3", 0, 0, 1024, 180));
+        EXPECT_TRUE(ShowsPicture(Frame(), cx - 512, cy - 384,
+                                 battle == 1 ? "Form7.Image2" : "Form7.Image3", 0, 0, 1024, 180));
     }
 }
 
@@ -71,10 +66,7 @@ TEST_F(ResultScreen, TheSlotUnderTheMouseIsFoundStrictlyInsideAndShowsItsDescrip
     driver->Move(result(), 5, 5);
     Ticks(result(), 1);
     const tk::Bitmap away = Frame();
-    struct Case {
-        int x, y, slot;
-    };
-    const Case cases[] = {
+    const int cases[][3] = {
         {cx - 450, cy + 250, -1}, {cx - 450, cy + 251, 9},  {cx - 450, cy + 299, 9},
         {cx - 450, cy + 300, -1}, {cx - 500, cy + 275, -1}, {cx - 499, cy + 275, 9},
         {cx - 401, cy + 275, 9},  {cx - 400, cy + 275, -1}, {cx - 450, cy - 200, -1},
@@ -82,13 +74,12 @@ TEST_F(ResultScreen, TheSlotUnderTheMouseIsFoundStrictlyInsideAndShowsItsDescrip
         {cx - 101, cy - 125, 11}, {cx - 100, cy - 175, -1}, {cx + 100, cy + 25, -1},
         {cx + 101, cy + 25, 24},  {cx + 199, cy + 299, 29}, {cx + 200, cy + 25, -1},
     };
-    for (const Case& c : cases) {
-        driver->Move(result(), c.x, c.y);
+    for (const auto& [x, y, slot] : cases) {
+        driver->Move(result(), x, y);
         Ticks(result(), 1);
-        if (c.slot < 0)
-            EXPECT_TRUE(SameRect(Frame(), away, 0, 0, kWidth, kHeight)) << c.x << "," << c.y;
-        else
-            EXPECT_TRUE(ShowsDescription(c.x, c.y, c.slot)) << c.x << "," << c.y;
+        EXPECT_TRUE(slot < 0 ? SameRect(Frame(), away, 0, 0, kWidth, kHeight)
+                             : ShowsDescription(x, y, slot))
+            << x << ", " << y;
     }
 
     // A missing description: the box without text, reported once until the file is back.
@@ -100,7 +91,6 @@ TEST_F(ResultScreen, TheSlotUnderTheMouseIsFoundStrictlyInsideAndShowsItsDescrip
     std::filesystem::rename("ach10.bak", "ach10.txt");
     Ticks(result(), 1);
     EXPECT_TRUE(ShowsDescription(cx - 450, cy + 260, 9));
-    EXPECT_TRUE(driver->TakeErrors().empty());
 }
 
 TEST_F(ResultScreen, AClickLeadsToTheSameBattleAfterALossAndToTheFinalScreenAfterTheEleventh) {
@@ -121,8 +111,6 @@ TEST_F(ResultScreen, AClickLeadsToTheSameBattleAfterALossAndToTheFinalScreenAfte
     driver->Click(result(), 10, 10);
     EXPECT_EQ(s.Level, 12);
     EXPECT_EQ(driver->VisibleLine(), "visible Form8");
-    ASSERT_TRUE(Form8->Timer1.Enabled());
-
     // The closing picture at (cx - 512, cy - 381), clipped at any edge.
     for (auto [w, h] : {std::pair{kWidth, kHeight}, {971, 536}}) {
         driver->SetSize(w, h);

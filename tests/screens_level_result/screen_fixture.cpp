@@ -4,49 +4,48 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "app/game_app.h"
-#include "state/save_game.h"
 
 namespace vm::testing {
 
 namespace fs = std::filesystem;
 
 namespace {
-// One copy per test program, removed at its end.
 struct ScratchFolder {
-    fs::path dir;
+    fs::path dir, previous = fs::current_path();
     ScratchFolder() {
         std::string pattern = (fs::temp_directory_path() / "vellmoor-level-XXXXXX").string();
         if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
         dir = pattern;
-        fs::copy(VELLMOOR_GAME_DIR, dir, fs::copy_options::recursive);
+        // The texts are copied, since tests rewrite them; pictures, sounds and font are linked.
+        for (const fs::directory_entry& e : fs::directory_iterator(VELLMOOR_GAME_DIR)) {
+            if (e.path().extension() == ".txt")
+                fs::copy_file(e.path(), dir / e.path().filename());
+            else
+                fs::create_symlink(e.path(), dir / e.path().filename());
+        }
     }
     ~ScratchFolder() {
         std::error_code ignored;
+        fs::current_path(previous, ignored);
         fs::remove_all(dir, ignored);
     }
 };
-
-const fs::path& Scratch() {
-    static ScratchFolder folder;
-    return folder.dir;
-}
 }  // namespace
 
 void ScreenTest::SetUp() {
-    previous_ = fs::current_path();
-    fs::current_path(Scratch());
-    fs::remove_all(kSaveFileName);
-    // Tests rewrite and remove the briefings and descriptions; each starts with the shipped ones.
+    static ScratchFolder folder;
+    fs::current_path(folder.dir);
+    fs::remove_all("zcxa1.txt");
     for (int n = 1; n <= 30; ++n) {
-        for (const std::string& name :
-             {"lv" + std::to_string(n) + ".txt", "ach" + std::to_string(n) + ".txt"}) {
-            const fs::path shipped = fs::path(VELLMOOR_GAME_DIR) / name;
-            if (fs::exists(shipped))
-                fs::copy_file(shipped, name, fs::copy_options::overwrite_existing);
+        for (const std::string& name : {"lv" + std::to_string(n), "ach" + std::to_string(n)}) {
+            const fs::path shipped = fs::path(VELLMOOR_GAME_DIR) / (name + ".txt");
+            fs::remove_all(name + ".txt");
+            if (fs::exists(shipped)) fs::copy_file(shipped, name + ".txt");
         }
     }
     driver = std::make_unique<GameDriver>(43200000, kWidth, kHeight);
@@ -54,22 +53,13 @@ void ScreenTest::SetUp() {
 
 void ScreenTest::TearDown() {
     driver.reset();
-    fs::current_path(previous_);
 }
 
 void ScreenTest::StartScreen(ScreenForm& form) {
     driver->FormNamed("Form1").Hide();
     form.Show();
     form.Timer1.SetEnabled(true);
-    driver->Wait(form.Timer1.Interval());
-}
-
-void ScreenTest::Ticks(ScreenForm& form, int ticks) {
-    driver->Wait(std::int64_t{form.Timer1.Interval()} * ticks);
-}
-
-const tk::Bitmap& ScreenTest::PixelsOf(std::string_view picture) {
-    return Assets().Get(picture).Pixels();
+    Ticks(form, 1);
 }
 
 void ScreenTest::WriteFile(const std::string& name, std::string_view bytes) {
@@ -82,35 +72,26 @@ std::string ScreenTest::ReadFile(const std::string& name) {
 }
 
 std::vector<std::string> ScreenTest::FileLines(const std::string& name) {
-    const std::string data = ReadFile(name);
+    std::string data = ReadFile(name);
     std::vector<std::string> lines;
-    std::string line;
+    std::size_t start = 0;
     for (std::size_t i = 0; i < data.size(); ++i) {
-        if (data[i] == '\r' || data[i] == '\n') {
-            lines.push_back(line);
-            line.clear();
-            if (data[i] == '\r' && i + 1 < data.size() && data[i + 1] == '\n') ++i;
-        } else {
-            line += data[i];
-        }
+        if (data[i] != '\r' && data[i] != '\n') continue;
+        lines.push_back(data.substr(start, i - start));
+        if (data[i] == '\r' && i + 1 < data.size() && data[i + 1] == '\n') ++i;
+        start = i + 1;
     }
-    if (!line.empty()) lines.push_back(line);
+    if (start < data.size()) lines.push_back(data.substr(start));
     return lines;
 }
 
 ::testing::AssertionResult ShowsPicture(const tk::Bitmap& frame, int x, int y,
-                                        std::string_view name) {
-    const tk::Bitmap& pixels = Assets().Get(name).Pixels();
-    return ShowsPart(frame, x, y, name, 0, 0, pixels.width, pixels.height);
-}
-
-::testing::AssertionResult ShowsPart(const tk::Bitmap& frame, int x, int y, std::string_view name,
-                                     int left, int top, int w, int h) {
+                                        std::string_view name, int px0, int py0, int w, int h) {
     const tk::Picture& picture = Assets().Get(name);
     const tk::Bitmap& pixels = picture.Pixels();
     int checked = 0;
-    for (int py = top; py < top + h; ++py) {
-        for (int px = left; px < left + w; ++px) {
+    for (int py = py0; py < std::min(py0 + h, pixels.height); ++py) {
+        for (int px = px0; px < std::min(px0 + w, pixels.width); ++px) {
             const tk::Color want = pixels.At(px, py);
             if (picture.Transparent() && want == picture.KeyColor()) continue;
             if (!frame.Contains(x + px, y + py)) continue;
