@@ -191,7 +191,7 @@ WindowId SdlHost::CreateWindow(const WindowSpec& spec) {
     if (spec.kind == WindowKind::FullScreen) {
         SDL_Rect bounds{0, 0, 1280, 720};
         SDL_GetDisplayBounds(0, &bounds);
-        factor = 1;
+        factor = ChooseDisplayScale(bounds.w, bounds.h).factor;
         window = SDL_CreateWindow(spec.caption.c_str(), bounds.x, bounds.y, bounds.w, bounds.h,
                                   SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
     } else {
