@@ -3,6 +3,7 @@
 // Input: flags, width, height, font size, scroll target, then the file.
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -96,7 +97,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     memo.Paint(canvas);
     for (int y = 0; y < kSurfaceHeight; ++y)
         for (int x = 0; x < kSurfaceWidth; ++x)
-            if (!memo.Contains(x, y) && surface.At(x, y) != kOutside)
+            if (!memo.Contains(x, y) && surface.At(x, y) != kOutside) {
+                std::fprintf(stderr, "pixel (%d, %d) outside the box %d,%d %dx%d\n", x, y,
+                             memo.left, memo.top, memo.width, memo.height);
                 fuzz::Broken("the text box painted outside itself");
+            }
     return 0;
 }

@@ -8,6 +8,7 @@
 
 #include "toolkit/error.h"
 #include "toolkit/host/headless_host.h"
+#include "toolkit/raster/canvas.h"
 #include "toolkit/raster/text_layout.h"
 #include "toolkit/ui/application.h"
 #include "toolkit/ui/form.h"
@@ -91,6 +92,28 @@ TEST_F(MemoFixture, WordWrapGivesDisplayedLinesWithinTheWidthAndScrollingStopsAt
     EXPECT_EQ(memo->TopLine(), 100 - memo->VisibleLineCount());
     memo->ScrollTo(-5);
     EXPECT_EQ(memo->TopLine(), 0);
+}
+
+// The help texts are files the player can change: whatever they hold, the box paints only
+// inside itself, even when it is lower than one line of its font.
+TEST_F(MemoFixture, PaintsOnlyInsideItselfEvenWhenLowerThanALine) {
+    constexpr tk::Color kForm = 0x123456;
+    tk::Bitmap surface(260, 80, kForm);
+    tk::Canvas canvas(surface);
+    memo->wordWrap = false;
+    memo->fontSize = 21;
+    memo->SetBounds(10, 10, 200, 20);
+    memo->SetLines({"Tower of the moon, \xff\xff\xff"});
+    memo->Paint(canvas);
+    int inside = 0;
+    for (int y = 0; y < surface.height; ++y)
+        for (int x = 0; x < surface.width; ++x) {
+            if (memo->Contains(x, y))
+                inside += surface.At(x, y) != memo->background;
+            else
+                ASSERT_EQ(surface.At(x, y), kForm) << "painted outside at " << x << ", " << y;
+        }
+    EXPECT_GT(inside, 0);  // the bevel and the top of the text are there
 }
 
 }  // namespace

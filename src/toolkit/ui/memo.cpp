@@ -180,22 +180,28 @@ void Memo::Paint(Canvas& c) {
     const std::vector<std::string>& shown = DisplayedLines();
     const int lh = LineHeight();
     const int rows = VisibleLineCount();
-    c.SetFontSize(fontSize);
-    c.SetFontColor(textColor);
-    c.SetTextOpaque(false);
-    // Text is kept inside the box by painting it into the box's own clip.
-    Bitmap& target = c.Target();
+    // Text is kept inside the box by painting it onto a piece the size of the box's inside and
+    // copying that in: a glyph reaching past its advance, or a box lower than one line, cannot
+    // spill over the bevel or the rest of the form.
+    const int insideLeft = left + 2, insideTop = top + 2, insideBottom = b - 2;
     const int textRight = scrollBar ? r - 2 - kBarWidth : r - 2;
-    for (int i = 0; i < rows && topLine_ + i < int(shown.size()); ++i) {
-        const std::string& line = shown[std::size_t(topLine_ + i)];
-        if (line.empty()) continue;
-        // Cut the line to what fits; wrapped lines already do.
-        std::string_view view = line;
-        while (!view.empty() && left + 4 + MeasureText(view, fontSize) > textRight)
-            view.remove_suffix(1);
-        c.TextOut(left + 4, top + 2 + i * lh, view);
+    if (textRight > insideLeft && insideBottom > insideTop) {
+        Bitmap inside(textRight - insideLeft, insideBottom - insideTop, background);
+        Canvas ic(inside);
+        ic.SetFontSize(fontSize);
+        ic.SetFontColor(textColor);
+        ic.SetTextOpaque(false);
+        for (int i = 0; i < rows && topLine_ + i < int(shown.size()); ++i) {
+            const std::string& line = shown[std::size_t(topLine_ + i)];
+            if (line.empty()) continue;
+            // Cut the line to what fits; wrapped lines already do.
+            std::string_view view = line;
+            while (!view.empty() && left + 4 + MeasureText(view, fontSize) > textRight)
+                view.remove_suffix(1);
+            ic.TextOut(left + 4 - insideLeft, i * lh, view);
+        }
+        c.Blit(insideLeft, insideTop, inside);
     }
-    (void)target;
     if (!scrollBar) return;
     const int bl = r - 2 - kBarWidth, bt = top + 2, bb = b - 2;
     c.FillRect(bl, bt, r - 2, bb, 0xE0E0E0);
