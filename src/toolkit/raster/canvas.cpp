@@ -91,6 +91,12 @@ void Canvas::LineTo(int x, int y) {
         std::fill(px + y0 * W + xa, px + y0 * W + xb + 1, c);
         return;
     }
+    if (a == 0) {  // vertical: one column, stepped by the row stride
+        long long ya = y0 + sy * r.lo, yb = y0 + sy * r.hi;
+        if (ya > yb) std::swap(ya, yb);
+        for (Color* p = px + ya * W + x0; ya <= yb; ++ya, p += W) *p = c;
+        return;
+    }
     for (long long i = r.lo; i <= r.hi; ++i) {
         long long maj = major0 + smaj * i, mi = minor0 + smin * minor;
         if (xMajor)
@@ -223,8 +229,8 @@ void CopyClipped(Bitmap& dst, int x, int y, const Bitmap& src, bool keyed, Color
             std::memcpy(d, s, n * sizeof(Color));
             continue;
         }
-        for (std::size_t i = 0; i < n; ++i)
-            if (s[i] != key) d[i] = s[i];
+        // A select rather than a branch, so the compiler can do whole vectors at a time.
+        for (std::size_t i = 0; i < n; ++i) d[i] = s[i] != key ? s[i] : d[i];
     }
 }
 
