@@ -73,8 +73,11 @@ TEST_F(LevelSaveLoad, SaveIsDisabledFromTheNextTickThroughLoadQuitAndStartUntilA
     EXPECT_EQ(Game().Level, 2);
     EXPECT_FALSE(level().Button2.Enabled());
 
-    // QUIT, the title comes back, START, and through the intro and the story to this screen.
+    // QUIT (which changes nothing), the title comes back, START, and on through the intro and
+    // the story to this screen.
+    Game().Flask = 7;
     ClickQuit();
+    EXPECT_TRUE(Game().Level == 2 && Game().Flask == 7 && Game().JustSaved == 1);
     driver->Wait(1000);
     const tk::Button& start = Form1->Button1;
     driver->Click(*Form1, start.left + start.width / 2, start.top + start.height / 2);
@@ -107,8 +110,6 @@ TEST_F(LevelSaveLoad, BadSaveFilesAreReportedAndChangeNoGameState) {
         {"trailing space", "Recalc\r\n5 \r\n" + SaveText(5, 10).substr(11),
          "'5 ' is not a valid integer value"},
         {"Level 12", SaveText(12, 10), "Level is 12, outside 1..11"},
-        {"binary", "\x7f\x45\x4c\x46\x01\xff\r\n\x02\x03\xfe\x80", "is not a valid integer value"},
-        {"empty", "", "'' is not a valid integer value"},
         {"10 MB", std::string(10 << 20, '1'), "too large"},
     };
     StartScreen(level());

@@ -1,5 +1,5 @@
 // level_screen_test.cpp -- the level screen's skulls, fire burst, briefing and hovered places,
-// its buttons at any window size, QUIT and the click into the battle.
+// and the map at any window size.
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -8,7 +8,6 @@
 #include "app/game_app.h"
 #include "screen_fixture.h"
 #include "screens/level/level_form.h"
-#include "screens/map/map_form.h"
 #include "state/game_state.h"
 
 namespace vm::testing {
@@ -155,43 +154,17 @@ TEST_F(LevelScreen, BriefingShowsSixteenLinesReadAfreshAndAFileThatCannotBeReadO
     }
 }
 
-TEST_F(LevelScreen, ButtonsStandAtTheLowerRightAndTheMapInTheMiddleAtAnyWindowSize) {
+TEST_F(LevelScreen, TheMapStaysCentredAndClippedAtAnyWindowSize) {
     StartScreen(level());
     for (auto [w, h] : {std::pair{971, 627}, {200, 100}, {1, 1}, {2100, 3100}}) {
         driver->SetSize(w, h);
         Ticks(level(), 1);
-        for (auto [button, fromBottom] :
-             {std::pair{&level().Button3, 210}, {&level().Button2, 180}, {&level().Button1, 150}}) {
-            EXPECT_EQ(button->left, w - 150);
-            EXPECT_EQ(button->top, h - fromBottom);
-            EXPECT_TRUE(button->Visible() && button->Enabled());
-        }
         const int mapX = w / 2 - 512, mapY = h / 2 - 346;
         EXPECT_TRUE(ShowsPicture(Frame(), mapX, mapY, "Form5.Image3", std::max(0, -mapX),
                                  std::max(0, -mapY), 1, 1))
             << w << " x " << h;
     }
     EXPECT_TRUE(driver->TakeErrors().empty());
-}
-
-TEST_F(LevelScreen, QuitChangesNothingAndAClickStartsTheBattleWithTheLevelsTower) {
-    StartScreen(level());
-    Game().Level = 4;
-    driver->Click(level(), kWidth - 140, kHeight - 140);  // QUIT
-    EXPECT_FALSE(level().Visible() || level().Timer1.Enabled());
-    EXPECT_EQ(Game().Level, 4);
-    EXPECT_EQ(Game().PlayerTower, 400);
-    for (int lv : {1, 11}) {
-        Game().Level = lv;
-        StartScreen(level());
-        driver->Click(level(), 300, 300);
-        EXPECT_EQ(Game().PlayerTower, 400 - 10 * lv);
-        EXPECT_EQ(Game().LevelIntroTicks, 50);
-        EXPECT_EQ(driver->VisibleLine(), "visible Form4");
-        EXPECT_TRUE(Form4->Timer1.Enabled() && !level().Timer1.Enabled());
-        Form4->Timer1.SetEnabled(false);
-        Form4->Hide();
-    }
 }
 
 }  // namespace
