@@ -3,6 +3,11 @@
 //   xwd_tool png DUMP.xwd OUT.png     the dump as a PNG
 //   xwd_tool pixel DUMP.xwd X Y...    prints the colour at each (X, Y) as #RRGGBB, one a line
 //   xwd_tool peak AUDIO.raw           prints the largest |sample| of raw S16 little-endian audio
+//   xwd_tool seek DUMP.xwd PICTURE.bmp X K
+//                                     looks for a transparent picture of the game, enlarged K
+//                                     times, with its left edge at screen column X: prints the
+//                                     top row where most of it matches and the share of its
+//                                     pixels (key colour left out) that match there, 0 .. 1
 // Exits 1 with a message on stderr for a file it cannot read.
 #include <cstdint>
 #include <cstdio>
@@ -14,6 +19,7 @@
 
 #include "toolkit/error.h"
 #include "toolkit/raster/bitmap.h"
+#include "toolkit/raster/picture.h"
 #include "toolkit/raster/png_writer.h"
 
 namespace {
@@ -73,8 +79,38 @@ tk::Bitmap DecodeXwd(const std::string& path) {
     return bitmap;
 }
 
+// The top row, in steps of k, at which the picture's opaque pixels (every other one each way)
+// best match the screen; pixels off the screen count as misses.
+void Seek(const tk::Bitmap& screen, const tk::Picture& picture, int left, int k) {
+    const tk::Bitmap& pixels = picture.Pixels();
+    long total = 0;
+    for (int y = 0; y < pixels.height; y += 2)
+        for (int x = 0; x < pixels.width; x += 2)
+            total += pixels.At(x, y) != picture.KeyColor();
+    int bestTop = 0;
+    long best = -1;
+    for (int top = -pixels.height * k; top < screen.height; top += k) {
+        long matches = 0;
+        for (int y = 0; y < pixels.height; y += 2) {
+            for (int x = 0; x < pixels.width; x += 2) {
+                tk::Color c = pixels.At(x, y);
+                if (c == picture.KeyColor()) continue;
+                int sx = left + x * k, sy = top + y * k;
+                matches += screen.Contains(sx, sy) && screen.At(sx, sy) == c;
+            }
+        }
+        if (matches > best) {
+            best = matches;
+            bestTop = top;
+        }
+    }
+    std::printf("%d %.3f\n", bestTop, total ? double(best) / double(total) : 0.0);
+}
+
 int Usage() {
-    std::fprintf(stderr, "usage: xwd_tool png DUMP OUT.png | pixel DUMP X Y... | peak AUDIO.raw\n");
+    std::fprintf(stderr,
+                 "usage: xwd_tool png DUMP OUT.png | pixel DUMP X Y... | peak AUDIO.raw | "
+                 "seek DUMP PICTURE.bmp X K\n");
     return 2;
 }
 
@@ -95,6 +131,11 @@ int main(int argc, char** argv) {
                 tk::Color c = bitmap.At(x, y);
                 std::printf("#%02X%02X%02X\n", tk::RedOf(c), tk::GreenOf(c), tk::BlueOf(c));
             }
+        } else if (command == "seek" && argc == 6) {
+            int k = std::atoi(argv[5]);
+            if (k < 1) throw tk::Error("the factor must be 1 or more");
+            Seek(DecodeXwd(argv[2]), tk::Picture(argv[3], tk::PictureFormat::Bitmap, true),
+                 std::atoi(argv[4]), k);
         } else if (command == "peak" && argc == 3) {
             auto bytes = ReadFile(argv[2]);
             int peak = 0;
