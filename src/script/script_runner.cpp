@@ -45,6 +45,9 @@ long long Number(const std::string& text, long long lo, long long hi) {
     return value;
 }
 
+// Beyond this a headless window's frame would take gigabytes; the largest displays are 8K.
+constexpr long long kMaxSide = 8192;
+
 int Coordinate(const std::string& text) {
     return int(Number(text, -1000000, 1000000));
 }
@@ -88,7 +91,7 @@ class Runner {
             {"size",
              {2,
               [](Runner& r, W w) {
-                  r.d_.SetSize(int(Number(w[1], 1, 100000)), int(Number(w[2], 1, 100000)));
+                  r.d_.SetSize(int(Number(w[1], 1, kMaxSide)), int(Number(w[2], 1, kMaxSide)));
               }}},
             {"clock",
              {1, [](Runner& r, W w) { r.d_.SetClock(std::uint32_t(Number(w[1], 0, 86399999))); }}},

@@ -14,6 +14,26 @@
 namespace vm {
 namespace {
 
+// A line of the file as the report shows it: control bytes (a NUL would cut the message short)
+// written as \xNN, and a long line cut after 40 characters.
+std::string Printable(std::string_view line) {
+    constexpr std::size_t kShown = 40;
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (std::size_t i = 0; i < line.size() && i < kShown; ++i) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        if (c < 32 || c == 127) {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    if (line.size() > kShown) out += "...";
+    return out;
+}
+
 // A real save is about a hundred bytes; anything this big is not one and is not read.
 constexpr long long kMaxSaveFileBytes = 1 << 20;
 
@@ -135,7 +155,8 @@ SavedProgress ParseSaveLines(const std::vector<std::string>& lines, std::string_
         const std::string where = std::string(fileName) + ", line " + std::to_string(lineNumber);
         int32_t value = 0;
         if (!ParseSaveInteger(text, value)) {
-            throw tk::Error("'" + text + "' is not a valid integer value (" + where + ")");
+            throw tk::Error("'" + Printable(text) + "' is not a valid integer value (" + where +
+                            ")");
         }
         if (value < low || value > high) {
             throw tk::Error(where + ": " + what + " is " + std::to_string(value) + ", outside " +

@@ -170,6 +170,16 @@ TEST_F(SaveFile, BadFilesAreReportedAndChangeNothing) {
                       10) +
           "\x89PNG\r\n\x1a\n");
     EXPECT_NE(LoadError(s).find("is not a valid integer value"), std::string::npos);
+    // A NUL or other control byte is shown escaped, and a long line is cut short, so the
+    // report stays whole and readable.
+    Write(FileWithLine(4, std::string("1\0"
+                                      "2",
+                                      3)));
+    EXPECT_EQ(LoadError(s), "'1\\x002' is not a valid integer value (" + path_ + ", line 4)");
+    Write(FileWithLine(4, std::string(5000, '7')));
+    EXPECT_EQ(LoadError(s), "'" + std::string(40, '7') + "...' is not a valid integer value (" +
+                                path_ + ", line 4)");
+    ExpectUnchanged(s);
     Write("");
     EXPECT_EQ(LoadError(s), "'' is not a valid integer value (" + path_ + ", line 2)");
     ExpectUnchanged(s);
