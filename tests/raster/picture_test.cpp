@@ -216,10 +216,10 @@ TEST(PictureJpeg, TruncatedAndCorruptNeverEndTheProcess) {
     ExpectLoadError(path, tk::PictureFormat::Jpeg);
 }
 
-// A second start-of-image marker inside the scan is a fatal libjpeg error in the middle of the
-// rows: it must come back as tk::Error and leave nothing allocated behind, however many times
-// a broken picture is tried.
-TEST(PictureJpeg, FatalErrorMidScanIsReportedAndFreesEverything) {
+// A second start-of-image marker inside the scan breaks the picture in the middle of its rows:
+// it must come back as tk::Error and leave nothing allocated behind, however many times a
+// broken picture is tried.
+TEST(PictureJpeg, BrokenScanMidRowsIsReportedAndFreesEverything) {
     std::vector<std::uint8_t> bad = MakeJpeg(17, 9, 0x6080A0);
     const std::uint8_t soi[] = {0xFF, 0xD8};
     bad.insert(bad.begin() + std::ptrdiff_t(ScanDataStart(bad) + 4), soi, soi + 2);
@@ -243,8 +243,8 @@ TEST(PictureJpeg, FatalErrorMidScanIsReportedAndFreesEverything) {
 #endif
 }
 
-// A file cut inside its rows gets grey filler and a warning from libjpeg: the picture is
-// refused, never shown half grey.
+// libjpeg only warns about a file cut inside its rows and would fill the rest with grey: the
+// picture is refused, never shown half grey.
 TEST(PictureJpeg, CutInsideTheRowsIsRefused) {
     std::vector<std::uint8_t> good = MakeJpeg(64, 48, 0x2080C0);
     const std::size_t scan = ScanDataStart(good);
@@ -255,8 +255,9 @@ TEST(PictureJpeg, CutInsideTheRowsIsRefused) {
         tk::DecodeJpeg(cut.data(), cut.size(), "halfrows.jpg");
         FAIL() << "a JPEG cut inside its rows decoded";
     } catch (const tk::Error& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Cannot load picture halfrows.jpg: data truncated or corrupt");
+        EXPECT_EQ(
+            std::string(e.what()).rfind("Cannot load picture halfrows.jpg: data truncated", 0), 0u)
+            << e.what();
     }
     // The start-up check reads only the header, so the cut shows when the pixels are needed.
     const std::string path = WriteFixture("halfrows.jpg", cut);

@@ -85,6 +85,7 @@ struct JpegErrorJump {
     jpeg_error_mgr mgr;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
+    bool warning;
 };
 
 void JpegErrorExit(j_common_ptr info) {
@@ -92,10 +93,13 @@ void JpegErrorExit(j_common_ptr info) {
     info->err->format_message(info, err->message);
     std::longjmp(err->jump, 1);
 }
-// Warnings are not printed, only counted: libjpeg's own handler both prints and counts them,
-// and the count is how a truncated or corrupt file is told from a whole one.
-void JpegCountWarning(j_common_ptr info, int level) {
-    if (level < 0) ++info->err->num_warnings;
+// libjpeg only warns about a truncated or corrupt file and would go on with grey filler: stop
+// at the first warning instead, so a broken picture is refused at once, however large it claims
+// to be. Trace messages (level >= 0) are ignored.
+void JpegWarningExit(j_common_ptr info, int level) {
+    if (level >= 0) return;
+    reinterpret_cast<JpegErrorJump*>(info->err)->warning = true;
+    JpegErrorExit(info);
 }
 
 }  // namespace
@@ -121,10 +125,15 @@ static bool DecodeJpegInto(const std::uint8_t* data, std::size_t size, Bitmap& o
     JpegErrorJump err;
     cinfo.err = jpeg_std_error(&err.mgr);
     err.mgr.error_exit = JpegErrorExit;
-    err.mgr.emit_message = JpegCountWarning;
+    err.mgr.emit_message = JpegWarningExit;
     err.message[0] = 0;
+    err.warning = false;
     if (setjmp(err.jump)) {
-        std::strncpy(message, err.message, JMSG_LENGTH_MAX);
+        if (err.warning) {
+            std::snprintf(message, JMSG_LENGTH_MAX, "data truncated or corrupt (%s)", err.message);
+        } else {
+            std::strncpy(message, err.message, JMSG_LENGTH_MAX);
+        }
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
@@ -158,12 +167,9 @@ static bool DecodeJpegInto(const std::uint8_t* data, std::size_t size, Bitmap& o
         for (int x = 0; x < out.width; ++x)
             dst[x] = Rgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]);
     }
-    // A truncated file gets a warning and grey filler from libjpeg; treat it as broken.
     jpeg_finish_decompress(&cinfo);
-    bool truncated = cinfo.err->num_warnings > 0;
     jpeg_destroy_decompress(&cinfo);
-    if (truncated) std::strncpy(message, "data truncated or corrupt", JMSG_LENGTH_MAX);
-    return !truncated;
+    return true;
 }
 
 Bitmap DecodeJpeg(const std::uint8_t* data, std::size_t size, const std::string& name) {
