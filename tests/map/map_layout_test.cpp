@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "screens/map/map_input.h"
+#include "screens/map/map_view.h"
 #include "screens/map/rules/resources_and_limits.h"
 
 namespace vm {
@@ -53,6 +54,34 @@ TEST(MapLayout, AreasAreApartFrom998PixelsAndOverlapSlotOneBelow) {
     EXPECT_FALSE(InSpeedSwitch(100, 0));
     EXPECT_EQ(TickInterval(0), 80);
     EXPECT_EQ(TickInterval(1), 40);
+}
+
+// The hatch of greyed and discarded cards is written row by row; it must give the pixels and the
+// pen that the lines one by one give, also where it is cut by the bitmap's edges.
+TEST(MapHatch, GivesThePixelsAndPenOfItsLinesAtEveryEdge) {
+    struct Case {
+        int width, height, firstX, top, bottom, count;
+    };
+    for (const Case& c :
+         {Case{50, 40, 2, 0, 28, 10}, Case{50, 40, -7, -5, 60, 12}, Case{50, 40, -8, 10, 20, 3},
+          Case{30, 30, 25, 5, 40, 9}, Case{30, 30, 3, 20, 20, 4}, Case{30, 30, 3, 25, 10, 4},
+          Case{30, 30, 60, 0, 10, 5}, Case{30, 30, 3, 0, 10, 0}}) {
+        SCOPED_TRACE(std::to_string(c.firstX) + " " + std::to_string(c.top) + ".." +
+                     std::to_string(c.bottom));
+        tk::Bitmap lines(c.width, c.height, 0x808080), hatch(c.width, c.height, 0x808080);
+        tk::Canvas byLines(lines), byHatch(hatch);
+        byLines.SetPenColor(0x00FF00);
+        byHatch.SetPenColor(0x00FF00);
+        if (c.count > 0) byLines.SetPenColor(0);
+        for (int i = 0; i < c.count; ++i)
+            byLines.Line(c.firstX + 2 * i, c.top, c.firstX + 2 * i, c.bottom);
+        HatchColumns(byHatch, c.firstX, c.top, c.bottom, c.count);
+        EXPECT_EQ(lines.pixels, hatch.pixels);
+        // The pen is black and where the last line left it: a line from it shows that.
+        byLines.LineTo(0, 0);
+        byHatch.LineTo(0, 0);
+        EXPECT_EQ(lines.pixels, hatch.pixels);
+    }
 }
 
 }  // namespace

@@ -214,11 +214,7 @@ void DrawEnemyCountdown(const MapView& v) {
     const int left = v.W - 580;
     if (s.EnemyMoveTicks < 21) v.DrawCard(left, v.H - 370, s.EnemyCard);
     // A discard: every second column of the card's place goes black, also before it shows.
-    if (s.EnemyCanAfford == 0) {
-        v.canvas.SetPenColor(kBlack);
-        for (int i = 1; i <= 80; ++i)
-            v.canvas.Line(left + 2 * i, v.H - 370, left + 2 * i, v.H - 100);
-    }
+    if (s.EnemyCanAfford == 0) v.HatchColumns(left + 2, v.H - 370, v.H - 100, 80);
 }
 
 }  // namespace vm

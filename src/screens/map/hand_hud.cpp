@@ -170,9 +170,7 @@ void DrawGreying(const MapView& v) {
         const int card = v.state.HandCard[std::size_t(k)];
         if (!IsCard(card) || CanAfford(v.state, kPlayerSide, card)) continue;
         const int x0 = SlotLeft(v.W, k);
-        v.canvas.SetPenColor(kBlack);
-        for (int l = 2; l <= kHandSlotWidth; l += 2)
-            v.canvas.Line(x0 + l, 0, x0 + l, 280);
+        v.HatchColumns(x0 + 2, 0, 280, kHandSlotWidth / 2);  // columns 2, 4, .. 160
         v.Draw(x0 + 20, 40, kDiscardLabel);
     }
 }

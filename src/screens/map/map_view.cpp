@@ -14,6 +14,29 @@ MapPictures::MapPictures(const AssetLibrary& library) : library_(library) {
     }
 }
 
+void HatchColumns(tk::Canvas& canvas, int firstX, int top, int bottom, int count) {
+    constexpr tk::Color kBlack = 0;
+    canvas.SetPenColor(kBlack);
+    if (count <= 0) return;
+    const int lastX = firstX + 2 * (count - 1);
+    canvas.MoveTo(lastX, bottom);  // where the last line would leave the pen
+    if (top >= bottom) {           // upward lines: leave it to the canvas
+        for (int x = firstX; x <= lastX; x += 2)
+            canvas.Line(x, top, x, bottom);
+        return;
+    }
+    tk::Bitmap& b = canvas.Target();
+    // The first column at or right of 0 that the hatch reaches, and the clipped rows.
+    const long long from = firstX >= 0 ? firstX : firstX + ((-(long long)firstX + 1) / 2) * 2;
+    const long long to = std::min<long long>(lastX, (long long)b.width - 1);
+    const int y0 = std::max(top, 0), y1 = std::min(bottom, b.height);
+    for (int y = y0; y < y1; ++y) {
+        tk::Color* row = b.pixels.data() + std::size_t(y) * std::size_t(b.width);
+        for (long long x = from; x <= to; x += 2)
+            row[x] = kBlack;
+    }
+}
+
 NumberText::NumberText(int value, std::string_view prefix, std::string_view suffix) {
     char* out = buffer_.data();
     char* const end = buffer_.data() + buffer_.size();

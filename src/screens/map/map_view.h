@@ -50,7 +50,16 @@ struct MapView {
         for (int y = top; y <= bottom; ++y)
             canvas.Line(x1, y, x2, y);
     }
+    void HatchColumns(int firstX, int top, int bottom, int count) const;
 };
+
+// Black lines from (x, top) to (x, bottom) for x = firstX, firstX + 2, ... (count lines): the
+// same pixels and pen as drawing them one by one, but written row by row, since the pixels of
+// one column lie a whole row apart in memory.
+void HatchColumns(tk::Canvas& canvas, int firstX, int top, int bottom, int count);
+inline void MapView::HatchColumns(int firstX, int top, int bottom, int count) const {
+    vm::HatchColumns(canvas, firstX, top, bottom, count);
+}
 
 // Decimal text of a number in a fixed buffer, with an optional prefix and suffix, so a tick
 // builds no strings.
