@@ -216,6 +216,9 @@ TEST_F(MapInput, TheEndTestHandsOverToTheResultScreenInItsTickAndTheTickRunsToIt
     EXPECT_FALSE(Form1->MediaPlayer(16).IsPlaying());
     EXPECT_EQ(s.LevelIntroTicks, 9);  // the overlay, the scenery and the buttons still came
     EXPECT_EQ(Form4->Button1.left, W() - 20);
+    // and the picture of that tick, overlay included, went to the now hidden window.
+    EXPECT_TRUE(
+        PictureAt(Frame(), Picture("Form10.Image4"), W() / 2 - 150, H() / 2 - 150 + 320).All());
     const int level = s.LevelIntroTicks;
     d.Wait(400);
     EXPECT_EQ(s.LevelIntroTicks, level);  // no further map tick

@@ -116,5 +116,35 @@ TEST_F(MapScreen, TheMoonShowsItsPhaseAndTheMarkerStandsAtTheSideWhoseTurnItIs) 
     }
 }
 
+TEST_F(MapScreen, AnyWindowSizeTicksWithoutAnErrorAndTheFrameCoversTheWindow) {
+    EnterBattle(1);
+    s.LevelIntroTicks = 50;
+    s.PlayerWard = s.EnemyWard = s.PlayerBurn = s.EnemyBurn = 1;
+    s.DeltaTicks = 20;
+    for (auto [w, h] :
+         {std::pair{1, 1}, {97, 60}, {640, 480}, {899, 700}, {2600, 1500}, {1500, 3400}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        d.SetSize(w, h);
+        for (int card : {63, 37, 1, 6}) {
+            s.PlayerTower = s.EnemyTower = 300;  // the battle goes on whatever the cards do
+            s.TurnPhase = 1;
+            s.PlayerMoveTicks = 100;
+            s.AnimCard = s.PendingPlayerCard = card;
+            Tick(2);
+        }
+        s.PlayerMoveTicks = 0;
+        s.TurnPhase = 2;
+        s.EnemyCard = 30;
+        s.EnemyMoveTicks = 20;
+        s.EnemyCanAfford = 0;
+        PointAt(w / 2, 5);
+        Tick(2);
+        EXPECT_EQ(Frame().width, w);
+        EXPECT_EQ(Frame().height, h);
+        EXPECT_TRUE(d.TakeErrors().empty());
+        EXPECT_TRUE(Form4->Visible());
+    }
+}
+
 }  // namespace
 }  // namespace vm::testing
