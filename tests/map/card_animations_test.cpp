@@ -122,6 +122,36 @@ TEST_F(Animation, APictureAnimationStartsItsSoundOnceAndTheArrowCrossesTheScreen
     EXPECT_FALSE(Playing(9));
 }
 
+TEST_F(Animation, Card37sBeamFlickersFromTheFigureToTheRisingPictureAndCard50FrostsTheEnemy) {
+    Play(37);
+    Tick();
+    EXPECT_TRUE(Playing(7));
+    const int h = W() / 2;
+    EXPECT_GT(PictureAt(Frame(), Picture("Form5.Image2"), h - 200, H() - 396).Share(), 0.95);
+    EXPECT_GT(PictureAt(Frame(), Picture("Form4.Image6"), W() - 125, H() - 143 + 99 / 5).Share(),
+              0.8);
+    // (the beam ends on it, so some of its pixels are the beam's). Halfway along the beam, one of
+    // its five greens.
+    const int mx = (h - 70 + W() - 100) / 2, my = (H() - 376 + H() - 120 + 3 + 99 / 5) / 2;
+    int green = 0;
+    for (tk::Color c : {0x00FF00u, 0xAAFFAAu, 0xFFFFFFu, 0xDDFFDDu, 0x77FF77u})
+        green += CountColour(Frame(), c, mx - 1, my - 4, mx + 2, my + 5);
+    EXPECT_GE(green, 3);
+    Tick(50);  // t = 49: the small picture has risen by ten
+    EXPECT_GT(PictureAt(Frame(), Picture("Form4.Image6"), W() - 125, H() - 143 + 49 / 5).Share(),
+              0.8);
+
+    while (s.TurnPhase != 1 || s.PlayerMoveTicks != 0)
+        Tick();
+    s.PlayerTower = s.EnemyTower = 300;
+    Play(50);
+    Tick();
+    EXPECT_TRUE(Playing(11));
+    EXPECT_TRUE(
+        PictureAt(Frame(), Picture("Form4.Image25"), W() - 245, H() - s.EnemyTowerShown - 100)
+            .All());
+}
+
 TEST_F(Animation, TheEnemyShowsItsSkullBoltAndCardOrHatchesTheCardItCannotPay) {
     Tick();
     s.TurnPhase = 2;

@@ -177,6 +177,28 @@ TEST_F(MapScreen, TheTooltipIsABlackPanelInASilverBorderAtThePointerShownOnlyWhi
     EXPECT_NE(Pixel(mx + 285, my + 202), silver);
 }
 
+TEST_F(MapScreen, EachGreenNumberStandsOnItsGemWithABlackShadowOnePixelDownRight) {
+    EnterBattle();
+    s.PlayerGreen = 7;
+    s.EnemyGreen = 12;
+    Tick();
+    const tk::Picture& gem = Picture("Form4.Image2");
+    for (auto [left, text] : {std::pair{500, "7"}, {W() - 560, "12"}}) {
+        tk::Bitmap expected = gem.Pixels();
+        tk::Canvas c(expected);
+        c.SetFontSize(16);
+        c.SetFontColor(0x000000);
+        c.TextOut(11, 6, text);
+        c.SetFontColor(0xAAFFAA);
+        c.TextOut(10, 5, text);
+        int differing = 0;
+        for (int y = 0; y < expected.height; ++y)
+            for (int x = 0; x < expected.width; ++x)
+                differing += Pixel(left + x, H() - 75 + y) != expected.At(x, y);
+        EXPECT_EQ(differing, 0) << text;
+    }
+}
+
 // A game folder of links to the built game, in which one test may remove or rewrite files.
 class ScratchFolder {
   public:

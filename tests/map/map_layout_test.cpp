@@ -56,6 +56,15 @@ TEST(MapLayout, AreasAreApartFrom998PixelsAndOverlapSlotOneBelow) {
     EXPECT_EQ(TickInterval(1), 40);
 }
 
+TEST(MapText, NumbersAreDecimalWithTheirSignAndIncomesKeepTheirPlusEvenWhenNegative) {
+    EXPECT_EQ(NumberText(0).View(), "0");
+    EXPECT_EQ(NumberText(-2, "+").View(), "+-2");
+    EXPECT_EQ(NumberText(3, "+").View(), "+3");
+    EXPECT_EQ(NumberText(80, "Flask: ", "/80").View(), "Flask: 80/80");
+    EXPECT_EQ(NumberText(301, {}, "ft").View(), "301ft");
+    EXPECT_EQ(NumberText(-2147483647 - 1, "Flask: ", "/80").View(), "Flask: -2147483648/80");
+}
+
 // The hatch of greyed and discarded cards is written row by row; it must give the pixels and the
 // pen that the lines one by one give, also where it is cut by the bitmap's edges.
 TEST(MapHatch, GivesThePixelsAndPenOfItsLinesAtEveryEdge) {
