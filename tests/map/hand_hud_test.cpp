@@ -177,6 +177,25 @@ TEST_F(MapScreen, TheTooltipIsABlackPanelInASilverBorderAtThePointerShownOnlyWhi
     EXPECT_NE(Pixel(mx + 285, my + 202), silver);
 }
 
+TEST_F(MapScreen, TheBloodDropFallsFromItsCardWithStreaksTrailingAtAFifthToTheFullDistance) {
+    EnterBattle();
+    s.DropSlot = 2;
+    s.DropY = 30;
+    s.DropSpeed = 10;
+    Tick();
+    ASSERT_EQ(s.DropY, 40);  // the fall comes before the drawing
+    const int x0 = SlotLeft(W(), 2);
+    // Below the card's row 274: column 90 is red for the whole fall, column 88 for a fifth.
+    EXPECT_EQ(CountColour(Frame(), 0xFF0000, x0 + 90, 275, x0 + 91, 275 + 40), 40);
+    EXPECT_EQ(CountColour(Frame(), 0xFF0000, x0 + 88, 275, x0 + 89, 275 + 8), 8);
+    EXPECT_EQ(CountColour(Frame(), 0xFF0000, x0 + 88, 275 + 8, x0 + 89, 275 + 40), 0);
+    EXPECT_TRUE(PictureAt(Frame(), Picture("Form5.Image10"), x0 + 95, 274 + 20).All());
+
+    s.PlayerMoveTicks = 2;  // no drop while a move runs
+    Tick();
+    EXPECT_EQ(CountColour(Frame(), 0xFF0000, x0 + 90, 275, x0 + 91, 275 + 40), 0);
+}
+
 TEST_F(MapScreen, EachGreenNumberStandsOnItsGemWithABlackShadowOnePixelDownRight) {
     EnterBattle();
     s.PlayerGreen = 7;

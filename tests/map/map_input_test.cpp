@@ -130,19 +130,6 @@ TEST_F(MapInput, TheSpeedSwitchActsFromTheNextTickWhichStillRunsAtTheOldInterval
     EXPECT_EQ(Form4->Timer1.Interval(), 80);
 }
 
-TEST_F(MapInput, HoverTextsNameTheSwitches) {
-    PointAt(20, 20);
-    Tick();
-    const int yellowSound = CountColour(Frame(), 0xFFFF00, 30, 20, 200, 45);
-    EXPECT_GT(yellowSound, 10);
-    PointAt(75, 20);
-    Tick();
-    EXPECT_GT(CountColour(Frame(), 0xFFFF00, 85, 20, 250, 45), 10);
-    PointAt(75, 60);
-    Tick();
-    EXPECT_EQ(CountColour(Frame(), 0xFFFF00, 85, 60, 250, 85), 0);
-}
-
 class NarrowWindow : public MapScreen {
   protected:
     NarrowWindow() : MapScreen(800, 600) {}
