@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench test-sanitize fuzz contact-sheet clean
+.PHONY: all deps configure build run test bench test-sanitize fuzz contact-sheet clean package
 
 all: build
 
@@ -31,6 +31,11 @@ test-sanitize: deps
 # Every fuzz target for FUZZ_SECONDS (30) each, built with clang in $(BUILD)-fuzz.
 fuzz: deps
 	FUZZ_BUILD=$(BUILD)-fuzz JOBS=$(JOBS) scripts/fuzz
+
+# The Debian package, from the build: $(BUILD)/vellmoor_<version>_<arch>.deb.
+package: build
+	@cd $(BUILD) && cpack -G DEB >/dev/null
+	@ls $(BUILD)/vellmoor_*.deb
 
 bench: build
 	@cmake --build $(BUILD) -j$(JOBS) --target benchmarks
