@@ -221,8 +221,8 @@ void TextSeeds() {
     Write("wrap", "zero_width.txt", Wrapped(9, 0, "a b\n c"));
 }
 
-// Text box input: flags (bit 0 word wrap, bit 1 scroll bar, then left and top), width / 3,
-// height, font size, scroll target, then the file.
+// Text box input: flags (bit 0 word wrap, bit 1 scroll bar, then left and top), width / 3 and
+// height beyond the box's frame, font size, scroll target, then the file.
 Bytes Boxed(int flags, int width, int height, int points, int scroll, const std::string& text) {
     Bytes v = {std::uint8_t(flags), std::uint8_t(width / 3), std::uint8_t(height),
                std::uint8_t(points - 6), std::uint8_t(scroll)};

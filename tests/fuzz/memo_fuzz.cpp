@@ -45,7 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool wrap = data[0] & 1;
     memo.wordWrap = wrap;
     memo.scrollBar = data[0] & 2;
-    memo.SetBounds((data[0] >> 2) & 7, (data[0] >> 5) & 7, data[1] * 3, data[2]);
+    // Any box that holds its own frame (and scroll bar); its size is the program's, the file is
+    // what comes from outside.
+    const int bar = memo.scrollBar ? tk::Memo::kBarWidth : 0;
+    memo.SetBounds((data[0] >> 2) & 7, (data[0] >> 5) & 7, 8 + bar + data[1] * 3,
+                   4 + 2 * bar + data[2]);
     memo.fontSize = 6 + data[3] % 20;
     const std::string_view text(reinterpret_cast<const char*>(data + 5), size - 5);
 

@@ -116,4 +116,29 @@ TEST_F(MemoFixture, PaintsOnlyInsideItselfEvenWhenLowerThanALine) {
     EXPECT_GT(inside, 0);  // the bevel and the top of the text are there
 }
 
+// Without word wrap a line is cut to what fits the box. A file can hold one line of any
+// length: the box shows the same as for the part that fits.
+TEST_F(MemoFixture, AVeryLongUnwrappedLineShowsThePartThatFits) {
+    std::string longLine;
+    while (longLine.size() < 200000)
+        longLine += "moon tower ";
+    std::string fits = longLine.substr(0, 100);
+    while (tk::MeasureText(fits, 8) > 200 - 6)  // from x = 4 to the 2-pixel edge
+        fits.pop_back();
+    ASSERT_LT(fits.size(), 100u);
+
+    auto paint = [&](const std::string& line) {
+        tk::Bitmap surface(220, 40, 0);
+        tk::Canvas canvas(surface);
+        memo->wordWrap = false;
+        memo->SetBounds(0, 0, 200, 30);
+        memo->SetLines({line});
+        memo->Paint(canvas);
+        return surface.pixels;
+    };
+    const std::vector<tk::Color> shown = paint(longLine);
+    EXPECT_EQ(shown, paint(fits));
+    EXPECT_NE(shown, paint(""));
+}
+
 }  // namespace

@@ -194,11 +194,16 @@ void Memo::Paint(Canvas& c) {
         for (int i = 0; i < rows && topLine_ + i < int(shown.size()); ++i) {
             const std::string& line = shown[std::size_t(topLine_ + i)];
             if (line.empty()) continue;
-            // Cut the line to what fits; wrapped lines already do.
-            std::string_view view = line;
-            while (!view.empty() && left + 4 + MeasureText(view, fontSize) > textRight)
-                view.remove_suffix(1);
-            ic.TextOut(left + 4 - insideLeft, i * lh, view);
+            // Cut the line to what fits (wrapped lines already do), in one pass: a file can hold
+            // a line of any length.
+            const GlyphSet& glyphs = GlyphsFor(fontSize, false);
+            const int room = textRight - (left + 4);
+            std::size_t fits = 0;
+            for (int w = 0; fits < line.size(); ++fits) {
+                w += glyphs.glyphs[static_cast<unsigned char>(line[fits])].advance;
+                if (w > room) break;
+            }
+            ic.TextOut(left + 4 - insideLeft, i * lh, std::string_view(line).substr(0, fits));
         }
         c.Blit(insideLeft, insideTop, inside);
     }
