@@ -290,7 +290,9 @@ std::string CardPictureName(int card) {
 void CheckPictures(const std::string& gameDir) {
     for (const CatalogEntry& entry : kCatalogue) {
         const std::string path = gameDir + "/" + std::string(entry.file);
-        const tk::PictureProbe probe = tk::ProbePicture(path);  // throws naming the file
+        // Throws naming the file; a JPEG's rows are read too, as a broken one would stop the
+        // battle at the first tick that draws it.
+        const tk::PictureProbe probe = tk::ProbePicture(path, tk::ProbeDepth::AllData);
         if (probe.format != entry.format)
             throw tk::Error(path + ": expected a " +
                             (entry.format == tk::PictureFormat::Jpeg ? "JPEG" : "24-bit bitmap"));

@@ -31,8 +31,8 @@ const CatalogEntry* FindPicture(std::string_view name);
 std::string CardPictureName(int card);
 
 // Start-up check: every catalogued file exists under gameDir with the catalogued format and
-// size, and every transparent bitmap's bottom-left pixel is its key. Throws tk::Error naming
-// the first file that fails.
+// size, all of its rows are there and decode, and every transparent bitmap's bottom-left pixel
+// is its key. Throws tk::Error naming the first file that fails.
 void CheckPictures(const std::string& gameDir);
 
 }  // namespace vm

@@ -259,11 +259,47 @@ TEST(PictureJpeg, CutInsideTheRowsIsRefused) {
             std::string(e.what()).rfind("Cannot load picture halfrows.jpg: data truncated", 0), 0u)
             << e.what();
     }
-    // The start-up check reads only the header, so the cut shows when the pixels are needed.
+    // A picture on its own reads only the header, so the cut shows when the pixels are needed
+    // (the start-up check reads the rows as well: see the next test).
     const std::string path = WriteFixture("halfrows.jpg", cut);
     tk::Picture picture(path, tk::PictureFormat::Jpeg, false);
     EXPECT_EQ(picture.Width(), 64);
     EXPECT_THROW(picture.Pixels(), tk::Error);
+}
+
+// The start-up check reads every compressed row of a JPEG: a file cut inside its rows, or broken
+// in the middle of its scan, is refused there, naming the file, instead of failing each tick
+// that draws it (a battle whose enemy's skull cannot be drawn never gets past the enemy's move).
+TEST(PictureJpeg, StartUpProbeReadsTheRows) {
+    const std::vector<std::uint8_t> good = MakeJpeg(200, 120, 0x2080C0);
+    const tk::PictureProbe whole = tk::ProbePicture(WriteFixture("whole.jpg", good),
+                                                    tk::ProbeDepth::AllData);
+    EXPECT_EQ(whole.format, tk::PictureFormat::Jpeg);
+    EXPECT_EQ(whole.width, 200);
+    EXPECT_EQ(whole.height, 120);
+
+    const std::size_t scan = ScanDataStart(good);
+    ASSERT_GT(good.size(), scan + 8);
+    std::vector<std::uint8_t> broken = good;
+    const std::uint8_t soi[] = {0xFF, 0xD8};
+    broken.insert(broken.begin() + std::ptrdiff_t(scan + 4), soi, soi + 2);
+    const std::vector<std::pair<std::string, std::vector<std::uint8_t>>> bad = {
+        {"rowscut.jpg", {good.begin(), good.begin() + std::ptrdiff_t((scan + good.size()) / 2)}},
+        {"rowsshort.jpg", {good.begin(), good.end() - 40}},
+        {"rowsbroken.jpg", broken},
+    };
+    for (const auto& [name, bytes] : bad) {
+        const std::string path = WriteFixture(name, bytes);
+        const tk::PictureProbe header = tk::ProbePicture(path);
+        EXPECT_EQ(header.width, 200) << name;  // its header alone is sound
+        try {
+            tk::ProbePicture(path, tk::ProbeDepth::AllData);
+            ADD_FAILURE() << name << " passed the start-up check";
+        } catch (const tk::Error& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("Cannot load picture " + path + ": ", 0), 0u)
+                << e.what();
+        }
+    }
 }
 
 // A few hundred bytes can claim 65000 x 65000 pixels: refused from the header, before the

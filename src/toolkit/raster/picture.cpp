@@ -119,8 +119,10 @@ Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size, const std::string& 
 // there outside libjpeg's own pools (a local changed after setjmp is not reliable once the jump
 // lands), so the jump is safe and leaks nothing; the tk::Error is thrown only after libjpeg has
 // been cleaned up.
+enum class JpegRead { Header, CheckRows, Pixels };
+
 static bool DecodeJpegInto(const std::uint8_t* data, std::size_t size, Bitmap& out, char* message,
-                           bool headerOnly) {
+                           JpegRead read) {
     jpeg_decompress_struct cinfo;
     JpegErrorJump err;
     cinfo.err = jpeg_std_error(&err.mgr);
@@ -147,14 +149,32 @@ static bool DecodeJpegInto(const std::uint8_t* data, std::size_t size, Bitmap& o
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
-    if (headerOnly) {
+    if (read != JpegRead::Pixels) {
         out.width = int(cinfo.image_width);
         out.height = int(cinfo.image_height);
+    }
+    if (read == JpegRead::Header) {
         jpeg_destroy_decompress(&cinfo);
         return true;
     }
     cinfo.out_color_space = JCS_RGB;
+    if (read == JpegRead::CheckRows) {
+        // Every compressed row is still read and checked; only the pixels come out small.
+        cinfo.scale_num = 1;
+        cinfo.scale_denom = 8;
+        cinfo.dct_method = JDCT_IFAST;
+        cinfo.do_fancy_upsampling = FALSE;
+    }
     jpeg_start_decompress(&cinfo);
+    if (read == JpegRead::CheckRows) {
+        JSAMPARRAY rows = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo),
+                                                     JPOOL_IMAGE, cinfo.output_width * 3, 1);
+        while (cinfo.output_scanline < cinfo.output_height)
+            jpeg_read_scanlines(&cinfo, rows, 1);
+        jpeg_finish_decompress(&cinfo);
+        jpeg_destroy_decompress(&cinfo);
+        return true;
+    }
     out.Resize(int(cinfo.output_width), int(cinfo.output_height));
     // The row lives in libjpeg's image pool, which jpeg_destroy_decompress frees on every path.
     JSAMPARRAY rows = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo),
@@ -176,11 +196,11 @@ Bitmap DecodeJpeg(const std::uint8_t* data, std::size_t size, const std::string&
     if (size < 4 || data[0] != 0xFF || data[1] != 0xD8) Fail(name, "not a JPEG");
     Bitmap out;
     char message[JMSG_LENGTH_MAX] = {};
-    if (!DecodeJpegInto(data, size, out, message, false)) Fail(name, message);
+    if (!DecodeJpegInto(data, size, out, message, JpegRead::Pixels)) Fail(name, message);
     return out;
 }
 
-PictureProbe ProbePicture(const std::string& path) {
+PictureProbe ProbePicture(const std::string& path, ProbeDepth depth) {
     std::vector<std::uint8_t> d = ReadFile(path);
     PictureProbe p;
     if (d.size() >= 2 && d[0] == 'B' && d[1] == 'M') {
@@ -194,7 +214,8 @@ PictureProbe ProbePicture(const std::string& path) {
     if (d.size() >= 4 && d[0] == 0xFF && d[1] == 0xD8) {
         Bitmap size;
         char message[JMSG_LENGTH_MAX] = {};
-        if (!DecodeJpegInto(d.data(), d.size(), size, message, true)) Fail(path, message);
+        const JpegRead read = depth == ProbeDepth::AllData ? JpegRead::CheckRows : JpegRead::Header;
+        if (!DecodeJpegInto(d.data(), d.size(), size, message, read)) Fail(path, message);
         p.format = PictureFormat::Jpeg;
         p.width = size.width;
         p.height = size.height;

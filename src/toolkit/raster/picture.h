@@ -19,8 +19,14 @@ struct PictureProbe {
     Color bottomLeft = 0;  // only for bitmaps: the key colour of a transparent one
 };
 
-// Reads the header (for a BMP also the bottom-left pixel). Throws tk::Error naming the file.
-PictureProbe ProbePicture(const std::string& path);
+// How far the probe reads a JPEG: its header only, or all of its compressed rows as well
+// (decoded at an eighth of the size and thrown away), so that a file cut or broken inside its
+// rows is refused before the game starts instead of failing every tick that draws it.
+enum class ProbeDepth { Header, AllData };
+
+// Reads the header (for a BMP also the bottom-left pixel; a BMP's rows are always checked to
+// be all there). Throws tk::Error naming the file.
+PictureProbe ProbePicture(const std::string& path, ProbeDepth depth = ProbeDepth::Header);
 
 // Decoders from memory; `name` goes into the error message. Throw tk::Error, never crash.
 Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size, const std::string& name);
