@@ -13,15 +13,9 @@ namespace {
 constexpr tk::Color kSilver = tk::Rgb(0xC0, 0xC0, 0xC0);
 constexpr tk::Color kRed = tk::Rgb(0xFF, 0, 0);
 
+// A bordered window of fixed client size at its place on the desktop.
 tk::WindowSpec InstructionsSpec() {
-    tk::WindowSpec spec;
-    spec.caption = "VELLMOOR - INSTRUCTIONS";
-    spec.kind = tk::WindowKind::Bordered;
-    spec.left = 192;
-    spec.top = 107;
-    spec.clientWidth = 615;
-    spec.clientHeight = 361;
-    return spec;
+    return {"VELLMOOR - INSTRUCTIONS", tk::WindowKind::Bordered, 192, 107, 615, 361};
 }
 
 struct Topic {

@@ -30,15 +30,9 @@ namespace {
 
 constexpr tk::Color kSilver = tk::Rgb(0xC0, 0xC0, 0xC0);
 
+// A bordered window of fixed client size at its place on the desktop.
 tk::WindowSpec TitleSpec() {
-    tk::WindowSpec spec;
-    spec.caption = "Vellmoor";
-    spec.kind = tk::WindowKind::Bordered;
-    spec.left = 304;
-    spec.top = 181;
-    spec.clientWidth = 460;
-    spec.clientHeight = 424;
-    return spec;
+    return {"Vellmoor", tk::WindowKind::Bordered, 304, 181, 460, 424};
 }
 
 }  // namespace

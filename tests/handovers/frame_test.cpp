@@ -48,8 +48,15 @@ TEST(Frame, ItCoversTheClientAreaAtAnySizeAndTheBitmapStopsAt2000By3000) {
     screen.fail = false;
     screen.Show();
     screen.Timer1.SetEnabled(true);
-    for (auto [w, h] : {std::pair{1, 1}, {640, 480}, {2560, 1440}, {1000, 3200}}) {
-        d.SetSize(w, h);
+    // Beyond 2000 x 3000 the display is shared out in whole blocks: 2560 x 1440 shows a
+    // 1280 x 720 client, 1000 x 3200 a 500 x 1600 one.
+    for (auto [display, client] : {std::pair{std::pair{1, 1}, std::pair{1, 1}},
+                                   {{640, 480}, {640, 480}},
+                                   {{2000, 3000}, {2000, 3000}},
+                                   {{2560, 1440}, {1280, 720}},
+                                   {{1000, 3200}, {500, 1600}}}) {
+        const auto [w, h] = client;
+        d.SetSize(display.first, display.second);
         d.Wait(10);
         EXPECT_EQ(screen.Image1.width, w);
         EXPECT_EQ(screen.Image1.height, h);

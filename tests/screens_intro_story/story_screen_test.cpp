@@ -105,13 +105,14 @@ TEST(ScreenSizes, IntroAndStoryTickAtTinyAndHugeSizesWithoutErrors) {
         EXPECT_EQ(Game().TowerRise, 500) << w;
         EXPECT_EQ(Game().LightningTick, 269) << w;
         EXPECT_GE(Game().LightningX, 0) << w;
-        EXPECT_LE(Game().LightningX, std::max(0, w - 1)) << w;
+        EXPECT_LE(Game().LightningX, std::max(0, Form2->W() - 1)) << w;
         Form2->Image1Click();  // a window without pixels takes no click
         d.Wait(75 * 10);
         EXPECT_EQ(Game().StoryScroll, 10) << w;
         EXPECT_TRUE(d.TakeErrors().empty()) << w;
-        if (w > 2000) {
-            EXPECT_EQ(d.Pixel(*Form11, w - 1, h - 1), 0u) << "beyond the 2000 x 3000 frame";
+        if (w > 2000) {  // a display beyond the frame is shared out in whole blocks
+            EXPECT_EQ(Form11->W(), w / 2);
+            EXPECT_EQ(Form11->H(), h / 2);
         }
     }
 }

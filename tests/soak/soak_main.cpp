@@ -147,9 +147,11 @@ int main(int argc, char** argv) {
     std::size_t sizeIndex = 0;
     long baseline = 0, last = 0;
     for (int c = 0; c < campaigns; ++c) {
-        {
+        try {
             vm::GameDriver d(std::uint32_t(firstClock + 7919L * c) % 86400000u);
             PlayCampaign(d, t, sizeIndex);
+        } catch (const std::exception& e) {
+            Fail(std::string("the game stopped: ") + e.what());
         }
         last = ResidentKiB();
         if (c == 1) baseline = last;  // the first campaign warms caches up

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "toolkit/error.h"
+#include "toolkit/host/display_scale.h"
 
 namespace tk {
 
@@ -41,8 +42,10 @@ void HeadlessHost::ClientSize(WindowId id, int& width, int& height) const {
     auto it = windows_.find(id);
     if (it == windows_.end()) return;
     if (it->second.spec.kind == WindowKind::FullScreen) {
-        width = screenWidth_;
-        height = screenHeight_;
+        // As on a real display: beyond the frame's size the game sees a reduced client area.
+        const DisplayScale scale = ChooseDisplayScale(screenWidth_, screenHeight_);
+        width = scale.logicalWidth;
+        height = scale.logicalHeight;
     } else {
         width = it->second.spec.clientWidth;
         height = it->second.spec.clientHeight;

@@ -37,7 +37,9 @@ class HeadlessHost : public Host {
     void ShowError(const std::string& message) override { errors_.push_back(message); }
 
     // --- for tests and the script driver ---
-    // Client size of full-screen windows (1280 x 720 until set).
+    // The display's size (1280 x 720 until set). Full-screen windows get it as their client
+    // size, reduced by a whole factor on displays beyond 2000 x 3000 as SdlHost does; frames
+    // and mouse positions are in those client pixels.
     void SetScreenSize(int width, int height);
     // Restarts the time of day at this millisecond (the monotonic clock goes on).
     void SetClock(std::uint32_t msOfDay);
