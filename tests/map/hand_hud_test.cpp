@@ -283,6 +283,19 @@ TEST_F(MissingDescription, TheTickGoesOnThePanelHasNoTextAndTheFileIsReportedOnc
     folder.Remove("zc12.txt");
     Tick(3);
     EXPECT_EQ(d.TakeErrors(), std::vector<std::string>{"Cannot open file zc12.txt"});
+
+    // A huge file shows its start; a folder in the file's place is reported like a missing file.
+    std::string huge;
+    while (huge.size() < (2u << 20))
+        huge += "Watchtower stands. ";
+    folder.Write("zc12.txt", huge);
+    Tick();
+    EXPECT_GT(CountColour(Frame(), 0xFFFF00, mx, my, mx + 286, my + 202), shortText);
+    folder.Remove("zc12.txt");
+    std::filesystem::create_directory("zc12.txt");
+    Tick(2);
+    EXPECT_EQ(d.TakeErrors(), std::vector<std::string>{"Cannot open file zc12.txt"});
+    std::filesystem::remove("zc12.txt");
 }
 
 TEST_F(MapScreen, TheTowerHeightShowsOnDemandAsTheDrawnHeightWithFt) {

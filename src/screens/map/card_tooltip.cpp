@@ -15,6 +15,7 @@ namespace {
 constexpr int kWrapWidth = 225;
 constexpr int kWrapPoints = 8;
 constexpr int kLinesShown = 13;
+constexpr std::size_t kMostBytesShown = 64 * 1024;
 constexpr int kTextPoints = 11;
 constexpr tk::Color kBorder = tk::Rgb(0xC0, 0xC0, 0xC0);
 constexpr tk::Color kPanel = tk::Rgb(0, 0, 0);
@@ -29,7 +30,9 @@ bool CardDescriptions::ReadFile(const char* name) {
     text_.clear();
     char chunk[4096];
     std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+    // Thirteen lines of a 225-pixel box come from the start of the file: a huge file is read
+    // only as far as they could reach, so it cannot stall the tick.
+    while (text_.size() < kMostBytesShown && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
         text_.append(chunk, got);
     const bool ok = !std::ferror(file);
     std::fclose(file);
