@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench test-sanitize fuzz contact-sheet clean package
+.PHONY: all deps configure build run test bench test-sanitize soak fuzz contact-sheet clean package
 
 all: build
 
@@ -22,11 +22,18 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
-# The unit and screen tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The unit and screen tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (optimised, so the screens run at a useful speed under the checks).
 test-sanitize: deps
-	@cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELLMOOR_SANITIZE=ON -DVELLMOOR_ASSETS=OFF >/dev/null
+	@cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLMOOR_SANITIZE=ON >/dev/null
 	@cmake --build $(BUILD)-sanitize -j$(JOBS)
-	cd $(BUILD)-sanitize && ctest --output-on-failure -j$(JOBS) -L unit
+	cd $(BUILD)-sanitize && ctest --output-on-failure -j$(JOBS) -L 'unit|screen'
+
+# Whole campaigns through the real screens: make soak CAMPAIGNS=20 [BUILD=build-sanitize].
+CAMPAIGNS ?= 20
+soak: build
+	@cmake --build $(BUILD) -j$(JOBS) --target vellmoor-soak
+	cd $(BUILD)/game && ../tests/soak/vellmoor-soak $(CAMPAIGNS)
 
 # Every fuzz target for FUZZ_SECONDS (30) each, built with clang in $(BUILD)-fuzz.
 fuzz: deps
