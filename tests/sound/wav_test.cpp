@@ -1,7 +1,10 @@
 // wav_test.cpp -- WAV parsing: the formats the game's sounds come in, and broken files.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "toolkit/error.h"
@@ -116,4 +119,24 @@ TEST(WavFile, MissingFileIsNamed) {
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     EXPECT_EQ(tk::LoadWavFile(path).samples, (std::vector<std::int16_t>{9, -9}));
     std::remove(path);
+}
+
+// A folder or a pipe under a sound's name: refused at once with the sound's name, never a bare
+// library message and never a start-up that waits for a writer on the pipe.
+TEST(WavFile, FolderOrPipeUnderASoundsNameIsNamed) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::path(::testing::TempDir()) / "wav_not_files";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "folder.wav");
+    const std::string pipe = (dir / "pipe.wav").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string path : {(dir / "folder.wav").string(), pipe}) {
+        try {
+            tk::LoadWavFile(path);
+            ADD_FAILURE() << path << " loaded";
+        } catch (const tk::Error& e) {
+            EXPECT_EQ(std::string(e.what()), "Cannot open sound " + path + ": not a file");
+        }
+    }
+    fs::remove_all(dir);
 }

@@ -1,9 +1,12 @@
 // wav.cpp -- RIFF/WAVE parsing and the one-time conversion to 44.1 kHz stereo.
 #include "toolkit/sound/wav.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "toolkit/error.h"
 
@@ -123,12 +126,34 @@ SoundData DecodeWav(const std::uint8_t* data, std::size_t size, const std::strin
     Fail(name, haveFormat ? "no data chunk" : "no format chunk");
 }
 
+namespace {
+// Closes the descriptor on every way out.
+struct SoundFile {
+    int fd;
+    ~SoundFile() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+}  // namespace
+
 SoundData LoadWavFile(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) Fail(fileName, "file not found or not readable");
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    if (in.bad()) Fail(fileName, "read error");
+    // Non-blocking, so that a pipe left under a sound's name cannot hang start-up; only a
+    // regular file is read, so a folder of that name is refused by name too.
+    SoundFile file{::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+    if (file.fd < 0) Fail(fileName, "file not found or not readable");
+    struct stat info {};
+    if (::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) Fail(fileName, "not a file");
+    std::vector<std::uint8_t> bytes(std::size_t(info.st_size));
+    std::size_t done = 0;
+    for (;;) {
+        if (done == bytes.size()) bytes.resize(bytes.size() + 65536);  // it grew since
+        const ssize_t n = ::read(file.fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) Fail(fileName, "read error");
+        if (n == 0) break;
+        done += std::size_t(n);
+    }
+    bytes.resize(done);
     return DecodeWav(bytes.data(), bytes.size(), fileName);
 }
 
