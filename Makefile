@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench test-sanitize soak fuzz contact-sheet clean package
+.PHONY: all deps configure build run test bench bench-idle test-sanitize soak fuzz contact-sheet clean package
 
 all: build
 
@@ -47,6 +47,10 @@ package: build
 bench: build
 	@cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	cd $(BUILD)/game && ../bench/vellmoor-bench
+
+# The CPU the real game uses idling on the map screen for 10 s under Xvfb, in % of one core.
+bench-idle: build
+	bench/idle_cpu.sh $(BUILD)/game
 
 contact-sheet: build
 	@cmake --build $(BUILD) -j$(JOBS) --target contact-sheet
