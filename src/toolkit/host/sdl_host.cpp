@@ -156,6 +156,10 @@ SDL_Window* OpenErrorWindow(const std::string& message, SDL_Rect& ok) {
 SdlHost::SdlHost() {
     // Closing one of the game's windows is the game's decision, never an implicit quit.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // Frames go straight to the window (shared memory on X11). Left to itself SDL may put a
+    // GL renderer behind the window surface, which without a GPU is a software rasteriser:
+    // about four times the CPU of the whole game idling on the map screen.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
         throw Error(std::string("Cannot open the display: ") + SDL_GetError());
     }
