@@ -5,7 +5,7 @@
 #   - a sound, a picture (bitmap or JPEG) or the story that is missing, cut short, garbage, a
 #     folder or a pipe: start-up stops with status 1 and a message that names the file;
 #   - a help topic, a card description, a briefing, an achievement description or the credits
-#     that is missing, a folder, too large or garbage: the screen that reads it reports the
+#     that is missing, a folder, a pipe, too large or garbage: the screen that reads it reports the
 #     file by name (or shows what it holds as text), still draws, and the game goes on.
 # $1 is the game folder. Prints one line per case; exits 1 when any case fails.
 set -u
@@ -158,6 +158,7 @@ refused pictures/Form3.Image6.jpg rows
 # The story is wrapped when the intro is made, at start-up.
 refused story.txt missing
 refused story.txt folder
+refused story.txt pipe
 
 # The credits: the title comes up with its silver box all the same, and START goes on.
 readonly TITLE="size 1280 1024
@@ -167,7 +168,7 @@ pixel Form1 360 378
 click Form1 413 404
 wait 100
 visible"
-for how in missing folder; do
+for how in missing folder pipe; do
     goes_on credits.txt $how "$TITLE" "visible Form1" "#C0C0C0" "visible Form2"
 done
 goes_on credits.txt garbage "$TITLE" no-error "visible Form1" "#C0C0C0" "visible Form2"
@@ -191,7 +192,7 @@ click Form9 77 108
 wait 100
 errors
 print TurnPhase"
-for how in missing folder; do
+for how in missing folder pipe; do
     goes_on overview.txt $how "$HELP" "visible Form1 Form9" "#C0C0C0" "TurnPhase=1"
 done
 goes_on overview.txt large "$HELP" no-error "visible Form1 Form9" "#C0C0C0"

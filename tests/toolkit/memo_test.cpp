@@ -1,5 +1,6 @@
 // The text box as a line buffer: loading, saving, reading past the end, wrapping and scrolling.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -76,6 +77,25 @@ TEST_F(MemoFixture, AMissingFileRaisesAndKeepsTheLines) {
         EXPECT_EQ(std::string(e.what()), "Cannot open file " + (dir / "absent.txt").string());
     }
     EXPECT_EQ(memo->Lines(), std::vector<std::string>{"kept"});
+}
+
+// A folder or a named pipe under a text file's name (a help topic, the story, the credits, the
+// save file): refused at once by name, the lines kept; a pipe nobody writes to once hung the
+// game for good.
+TEST_F(MemoFixture, AFolderOrAPipeRaisesNamingItAndKeepsTheLines) {
+    fs::create_directories(dir / "folder.txt");
+    const std::string pipe = (dir / "pipe.txt").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    memo->SetLines({"kept"});
+    for (const std::string path : {(dir / "folder.txt").string(), pipe}) {
+        try {
+            memo->LoadFromFile(path);
+            ADD_FAILURE() << path << " loaded";
+        } catch (const tk::Error& e) {
+            EXPECT_EQ(std::string(e.what()), "Cannot open file " + path);
+        }
+        EXPECT_EQ(memo->Lines(), std::vector<std::string>{"kept"}) << path;
+    }
 }
 
 TEST_F(MemoFixture, WordWrapGivesDisplayedLinesWithinTheWidthAndScrollingStopsAtTheEnd) {
