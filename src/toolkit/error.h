@@ -9,7 +9,7 @@ namespace tk {
 // Raised by any failing step (a file that cannot be opened, a line that is not a number).
 // The message is shown to the player as it stands, so it must name what went wrong.
 class Error : public std::runtime_error {
-public:
+  public:
     explicit Error(const std::string& message) : std::runtime_error(message) {}
 };
 

@@ -23,7 +23,8 @@ bool TakesDelete(Display* display, Window window, Atom deleteAtom) {
     int count = 0;
     if (!XGetWMProtocols(display, window, &protocols, &count)) return false;
     bool found = false;
-    for (int i = 0; i < count; ++i) found = found || protocols[i] == deleteAtom;
+    for (int i = 0; i < count; ++i)
+        found = found || protocols[i] == deleteAtom;
     XFree(protocols);
     return found;
 }

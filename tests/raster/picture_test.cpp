@@ -272,8 +272,8 @@ TEST(PictureJpeg, CutInsideTheRowsIsRefused) {
 // that draws it (a battle whose enemy's skull cannot be drawn never gets past the enemy's move).
 TEST(PictureJpeg, StartUpProbeReadsTheRows) {
     const std::vector<std::uint8_t> good = MakeJpeg(200, 120, 0x2080C0);
-    const tk::PictureProbe whole = tk::ProbePicture(WriteFixture("whole.jpg", good),
-                                                    tk::ProbeDepth::AllData);
+    const tk::PictureProbe whole =
+        tk::ProbePicture(WriteFixture("whole.jpg", good), tk::ProbeDepth::AllData);
     EXPECT_EQ(whole.format, tk::PictureFormat::Jpeg);
     EXPECT_EQ(whole.width, 200);
     EXPECT_EQ(whole.height, 120);

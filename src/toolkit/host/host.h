@@ -21,7 +21,7 @@ enum class WindowKind {
 struct WindowSpec {
     std::string caption;
     WindowKind kind = WindowKind::Bordered;
-    int left = 0, top = 0;                // bordered windows only
+    int left = 0, top = 0;                  // bordered windows only
     int clientWidth = 0, clientHeight = 0;  // bordered windows only
 };
 
@@ -40,26 +40,26 @@ enum class EventType {
 struct Event {
     EventType type = EventType::None;
     WindowId window = -1;
-    int x = 0, y = 0;   // client coordinates for mouse events
-    int button = 1;     // 1 left, 2 middle, 3 right
+    int x = 0, y = 0;  // client coordinates for mouse events
+    int button = 1;    // 1 left, 2 middle, 3 right
     int wheel = 0;
-    std::string key;    // KeyDown: "Tab", "Space", "Return", "Escape", "Up", "Down",
-                        // "Left", "Right", "Backspace", "Delete", "Home", "End", "PageUp",
-                        // "PageDown", or a single printable character
+    std::string key;  // KeyDown: "Tab", "Space", "Return", "Escape", "Up", "Down",
+                      // "Left", "Right", "Backspace", "Delete", "Home", "End", "PageUp",
+                      // "PageDown", or a single printable character
     bool shift = false;
-    std::string text;   // TextInput: UTF-8 text typed
+    std::string text;  // TextInput: UTF-8 text typed
 };
 
 // Fills interleaved stereo 16-bit samples at 44100 Hz. Called by the host: from the audio
 // thread on SdlHost (under the host's audio lock), from the UI thread on HeadlessHost.
 class AudioSource {
-public:
+  public:
     virtual ~AudioSource() = default;
     virtual void Mix(std::int16_t* stereo, int frames) = 0;
 };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Windows. A new window is hidden until shown.

@@ -12,9 +12,15 @@ using Color = std::uint32_t;
 constexpr Color Rgb(int r, int g, int b) {
     return (Color(r & 255) << 16) | (Color(g & 255) << 8) | Color(b & 255);
 }
-constexpr int RedOf(Color c) { return int((c >> 16) & 255); }
-constexpr int GreenOf(Color c) { return int((c >> 8) & 255); }
-constexpr int BlueOf(Color c) { return int(c & 255); }
+constexpr int RedOf(Color c) {
+    return int((c >> 16) & 255);
+}
+constexpr int GreenOf(Color c) {
+    return int((c >> 8) & 255);
+}
+constexpr int BlueOf(Color c) {
+    return int(c & 255);
+}
 
 // Pixels row by row from the top-left corner; pixel (x, y) is pixels[y * width + x].
 struct Bitmap {

@@ -94,7 +94,8 @@ void Canvas::LineTo(int x, int y) {
     if (a == 0) {  // vertical: one column, stepped by the row stride
         long long ya = y0 + sy * r.lo, yb = y0 + sy * r.hi;
         if (ya > yb) std::swap(ya, yb);
-        for (Color* p = px + ya * W + x0; ya <= yb; ++ya, p += W) *p = c;
+        for (Color* p = px + ya * W + x0; ya <= yb; ++ya, p += W)
+            *p = c;
         return;
     }
     for (long long i = r.lo; i <= r.hi; ++i) {
@@ -230,7 +231,8 @@ void CopyClipped(Bitmap& dst, int x, int y, const Bitmap& src, bool keyed, Color
             continue;
         }
         // A select rather than a branch, so the compiler can do whole vectors at a time.
-        for (std::size_t i = 0; i < n; ++i) d[i] = s[i] != key ? s[i] : d[i];
+        for (std::size_t i = 0; i < n; ++i)
+            d[i] = s[i] != key ? s[i] : d[i];
     }
 }
 

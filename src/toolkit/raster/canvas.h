@@ -20,7 +20,7 @@ struct TextSize {
 };
 
 class Canvas {
-public:
+  public:
     explicit Canvas(Bitmap& target) : target_(&target) {}
 
     Bitmap& Target() { return *target_; }
@@ -30,10 +30,13 @@ public:
     // Pen.
     void SetPenColor(Color c) { pen_ = c; }
     Color PenColor() const { return pen_; }
-    void MoveTo(int x, int y) { penX_ = x; penY_ = y; }
-    void LineTo(int x, int y);                   // from the pen position; end point left out
+    void MoveTo(int x, int y) {
+        penX_ = x;
+        penY_ = y;
+    }
+    void LineTo(int x, int y);                  // from the pen position; end point left out
     void Line(int x1, int y1, int x2, int y2);  // MoveTo + LineTo
-    void Plot(int x, int y);                     // the line from (x, y) to (x + 1, y)
+    void Plot(int x, int y);                    // the line from (x, y) to (x + 1, y)
     void Ellipse(int left, int top, int right, int bottom);  // outline; right, bottom excluded
 
     // Brush: filled rectangles, right and bottom excluded (widgets and backgrounds).
@@ -58,7 +61,7 @@ public:
     // A whole bitmap copied opaquely (screen frames onto windows, widgets onto forms).
     void Blit(int x, int y, const Bitmap& source);
 
-private:
+  private:
     Bitmap* target_;
     Color pen_ = 0;
     int penX_ = 0, penY_ = 0;
