@@ -130,7 +130,7 @@ TEST(WavFile, FolderOrPipeUnderASoundsNameIsNamed) {
     fs::create_directories(dir / "folder.wav");
     const std::string pipe = (dir / "pipe.wav").string();
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    for (const std::string path : {(dir / "folder.wav").string(), pipe}) {
+    for (const std::string& path : {(dir / "folder.wav").string(), pipe}) {
         try {
             tk::LoadWavFile(path);
             ADD_FAILURE() << path << " loaded";

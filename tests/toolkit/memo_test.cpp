@@ -87,7 +87,7 @@ TEST_F(MemoFixture, AFolderOrAPipeRaisesNamingItAndKeepsTheLines) {
     const std::string pipe = (dir / "pipe.txt").string();
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     memo->SetLines({"kept"});
-    for (const std::string path : {(dir / "folder.txt").string(), pipe}) {
+    for (const std::string& path : {(dir / "folder.txt").string(), pipe}) {
         try {
             memo->LoadFromFile(path);
             ADD_FAILURE() << path << " loaded";
