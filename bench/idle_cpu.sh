@@ -27,22 +27,12 @@ cd "$game" || e2e_fail "no game folder $game"
 game_pid=$!
 trap 'kill $game_pid 2>/dev/null; wait $game_pid 2>/dev/null' EXIT
 
-# screen_after_click NAME X Y: clicks at (X, Y) until the window with caption NAME is shown.
-screen_after_click() {
-    for _ in 1 2 3; do
-        e2e_click "$2" "$3"
-        e2e_wait_window "$1" 5 && return 0
-    done
-    e2e_fail "no $1 after clicking at ($2, $3)"
-}
 
-e2e_wait_window "Vellmoor" 15 || e2e_fail "the title window did not appear"
-title=$(xdotool search --onlyvisible --name '^Vellmoor$' | head -1)
-eval "$(xdotool getwindowgeometry --shell "$title")"
-screen_after_click Form2 $((X + 376 + 37)) $((Y + 392 + 12))  # START
-screen_after_click Form11 640 512
-screen_after_click Form6 640 512
-screen_after_click Form4 320 512
+e2e_title_origin
+e2e_click_until Form2 $((X + 376 + 37)) $((Y + 392 + 12))  # START
+e2e_click_until Form11 640 512
+e2e_click_until Form6 640 512
+e2e_click_until Form4 320 512
 # Away from the hand, the towers and the switches: no description, no hover text.
 xdotool mousemove 640 400
 sleep 5  # the level's picture slides away in 50 ticks of 80 ms

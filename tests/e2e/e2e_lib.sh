@@ -56,3 +56,21 @@ e2e_wait_window() {
 e2e_audio_peak() {
     "$XWD_TOOL" peak "$SDL_DISKAUDIOFILE"
 }
+
+# e2e_click_until NAME X Y: clicks at screen point (X, Y) until the window with caption NAME
+# shows (three tries).
+e2e_click_until() {
+    for _ in 1 2 3; do
+        e2e_click "$2" "$3"
+        e2e_wait_window "$1" 5 && return 0
+    done
+    e2e_fail "no $1 after clicking at ($2, $3)"
+}
+
+# e2e_title_origin: waits for the title window and sets X, Y, WIDTH and HEIGHT to its place.
+e2e_title_origin() {
+    e2e_wait_window "Vellmoor" 15 || e2e_fail "the title window did not appear"
+    local title
+    title=$(xdotool search --onlyvisible --name '^Vellmoor$' | head -1)
+    eval "$(xdotool getwindowgeometry --shell "$title")"
+}

@@ -59,34 +59,24 @@ screen_shows() {
     e2e_fail "the screen does not show the $name:$diff"
 }
 
-# screen_after_click NAME X Y: clicks at (X, Y) until the window with caption NAME is shown.
-screen_after_click() {
-    for _ in 1 2 3; do
-        e2e_click "$2" "$3"
-        e2e_wait_window "$1" 5 && return 0
-    done
-    e2e_fail "no $1 after clicking at ($2, $3)"
-}
 
 # Title, then START.
-e2e_wait_window "Vellmoor" 15 || e2e_fail "the title window did not appear"
-title=$(xdotool search --onlyvisible --name '^Vellmoor$' | head -1)
-eval "$(xdotool getwindowgeometry --shell "$title")"
+e2e_title_origin
 # The credits' silver box and the tower with its lit window.
 screen_shows title 10 $((X + 360)) $((Y + 378)) '#C0C0C0' $((X + 120)) $((Y + 250)) '#5E626A' \
     $((X + 60)) $((Y + 220)) '#FFCC55'
-screen_after_click Form2 $((X + 376 + 37)) $((Y + 392 + 12))
+e2e_click_until Form2 $((X + 376 + 37)) $((Y + 392 + 12))
 
 # The intro: the game's name and the moon in its frame.
 screen_shows intro 10 184 52 '#B19A66' 244 64 '#DDB868' 304 76 '#6C3C0E' 1024 124 '#E6E5EA'
-screen_after_click Form11 $((W / 2)) $((H / 2))
+e2e_click_until Form11 $((W / 2)) $((H / 2))
 # The story: the picture of the heroine on the cliff.
 screen_shows story 10 688 160 '#C6CAD3' 220 196 '#808692' 556 436 '#989FA9' 1060 796 '#BCBFC6'
-screen_after_click Form6 $((W / 2)) $((H / 2))
+e2e_click_until Form6 $((W / 2)) $((H / 2))
 # The level screen: the map of the land, its sea, and the briefing's yellow text.
 screen_shows level 10 604 400 '#767650' 1072 316 '#1A2B47' 292 196 '#3D422E' 868 616 '#E9E900'
 # Anywhere but its buttons at the lower right starts the battle.
-screen_after_click Form4 $((W / 4)) $((H / 2))
+e2e_click_until Form4 $((W / 4)) $((H / 2))
 
 # The battle: both resource panels and the ground; the speed switch shows normal speed.
 xdotool mousemove $((W / 2)) 400

@@ -17,26 +17,16 @@ cd "$game" || e2e_fail "no game folder $game"
 game_pid=$!
 trap 'kill $game_pid 2>/dev/null; wait $game_pid 2>/dev/null' EXIT
 
-# screen_after_click NAME X Y: clicks at display point (X, Y) until window NAME is shown.
-screen_after_click() {
-    for _ in 1 2 3; do
-        e2e_click "$2" "$3"
-        e2e_wait_window "$1" 5 && return 0
-    done
-    e2e_fail "no $1 after clicking at ($2, $3)"
-}
 
-e2e_wait_window "Vellmoor" 15 || e2e_fail "the title window did not appear"
-title=$(xdotool search --onlyvisible --name '^Vellmoor$' | head -1)
-eval "$(xdotool getwindowgeometry --shell "$title")"
-screen_after_click Form2 $((X + 376 + 37)) $((Y + 392 + 12))  # START: the intro
+e2e_title_origin
+e2e_click_until Form2 $((X + 376 + 37)) $((Y + 392 + 12))  # START: the intro
 sleep 0.5
-screen_after_click Form11 $((dw / 2)) $((dh / 2))  # the story
+e2e_click_until Form11 $((dw / 2)) $((dh / 2))  # the story
 sleep 0.5
-screen_after_click Form6 $((dw / 2)) $((dh / 2))  # the level screen
+e2e_click_until Form6 $((dw / 2)) $((dh / 2))  # the level screen
 sleep 0.5
 # Anywhere but its three buttons at the lower right starts the battle.
-screen_after_click Form4 $((dw / 4)) $((dh / 2))
+e2e_click_until Form4 $((dw / 4)) $((dh / 2))
 map=$(xdotool search --onlyvisible --name '^Form4$' | head -1)
 eval "$(xdotool getwindowgeometry --shell "$map")"
 [ "${WIDTH}x${HEIGHT}" = "$E2E_SCREEN" ] || e2e_fail "the battle covers ${WIDTH}x${HEIGHT}, not $E2E_SCREEN"

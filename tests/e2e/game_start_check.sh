@@ -9,9 +9,7 @@ cd "$1" || e2e_fail "no game folder $1"
 game_pid=$!
 trap 'kill $game_pid 2>/dev/null; wait $game_pid 2>/dev/null' EXIT
 
-e2e_wait_window "Vellmoor" 15 || e2e_fail "the title window did not appear"
-title=$(xdotool search --onlyvisible --name '^Vellmoor$' | head -1)
-eval "$(xdotool getwindowgeometry --shell "$title")"
+e2e_title_origin
 [ "$WIDTH" = 460 ] && [ "$HEIGHT" = 424 ] || e2e_fail "title client size ${WIDTH}x${HEIGHT}"
 # The title picture's key colour is left out: the window's black shows at its top-left corner.
 sleep 0.5
