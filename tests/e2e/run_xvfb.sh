@@ -3,7 +3,7 @@
 #
 # Usage: run_xvfb.sh [--screen WIDTHxHEIGHT] COMMAND [ARGS...]
 #
-# Starts Xvfb on the first free display of :99 .. :120 (screen 1280x1024x24 unless --screen
+# Starts Xvfb on a free display of its own choosing (screen 1280x1024x24 unless --screen
 # says otherwise, no window manager), then runs COMMAND with:
 #   DISPLAY              the new display
 #   SDL_AUDIODRIVER=disk SDL writes the mixed sound to a file instead of a sound card
@@ -53,29 +53,24 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The server picks a free display itself and tells us its number once it is ready, so two
+# checks started at the same moment (two test runs side by side) never share one.
 display=
-for n in $(seq 99 120); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-        # Our own server must be the one answering: a display that another server still
-        # holds makes ours exit, and the probe would reach the other one.
-        if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1 && sleep 0.2 &&
-            kill -0 "$xvfb_pid" 2>/dev/null; then
-            display=":$n"
-            break
-        fi
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    [ -n "$display" ] && break
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=
+number_file=$(mktemp "${TMPDIR:-/tmp}/vellmoor-xvfb.XXXXXX")
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    n=$(head -n1 "$number_file" 2>/dev/null)
+    if [ -n "$n" ]; then
+        display=":$n"
+        break
+    fi
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
 done
+rm -f "$number_file"
 if [ -z "$display" ]; then
-    echo "skipped: Xvfb could not start on any display :99 .. :120"
+    echo "skipped: Xvfb could not start"
     exit $SKIP
 fi
 
