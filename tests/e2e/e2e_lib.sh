@@ -1,10 +1,56 @@
 # e2e_lib.sh -- helpers for end-to-end checks run by run_xvfb.sh (source it; bash).
 
-# e2e_fail MESSAGE: prints it, saves a last screenshot beside the logs, exits 1.
+# e2e_fail MESSAGE: prints it, saves a last screenshot beside the logs, says what became of
+# the game (e2e_report), exits 1.
 e2e_fail() {
     echo "FAIL: $*" >&2
     e2e_shot "$E2E_DIR/failure.png" 2>/dev/null && echo "screenshot: $E2E_DIR/failure.png" >&2
+    e2e_report >&2
     exit 1
+}
+
+# e2e_start_game COMMAND [ARGS...]: starts the game in the background with its output in
+# $E2E_DIR/game.log, sets E2E_GAME_PID, and stops it when the check ends.
+e2e_start_game() {
+    "$@" >"$E2E_DIR/game.log" 2>&1 &
+    E2E_GAME_PID=$!
+    trap 'kill $E2E_GAME_PID 2>/dev/null; wait $E2E_GAME_PID 2>/dev/null' EXIT
+}
+
+# e2e_game_ended: status 0 when the game started by e2e_start_game is no longer running.
+e2e_game_ended() {
+    [ -n "${E2E_GAME_PID:-}" ] && ! kill -0 "$E2E_GAME_PID" 2>/dev/null
+}
+
+# e2e_report: what a failing check needs to know about the game and the X server: whether the
+# game still runs (its threads' backtraces if so, its exit status if not), its whole log, and
+# the server's windows.
+e2e_report() {
+    if [ -n "${E2E_GAME_PID:-}" ]; then
+        if kill -0 "$E2E_GAME_PID" 2>/dev/null; then
+            echo "--- the game (pid $E2E_GAME_PID) is still running; its threads:"
+            if command -v gdb >/dev/null 2>&1; then
+                timeout 30 gdb -p "$E2E_GAME_PID" -batch -nx -ex 'thread apply all bt' 2>&1 |
+                    grep -E '^(Thread|#)' || echo "(gdb could not attach)"
+            else
+                echo "(gdb is not installed)"
+            fi
+        else
+            wait "$E2E_GAME_PID" 2>/dev/null
+            echo "--- the game (pid $E2E_GAME_PID) has ended with status $?"
+        fi
+        echo "--- its log ($E2E_DIR/game.log):"
+        cat "$E2E_DIR/game.log" 2>/dev/null
+    fi
+    if [ -n "${E2E_XVFB_PID:-}" ] && ! kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
+        echo "--- the X server $DISPLAY has ended"
+    fi
+    echo "--- windows on $DISPLAY:"
+    if command -v xwininfo >/dev/null 2>&1; then
+        timeout 10 xwininfo -root -tree 2>&1 | grep -v '^$'
+    else
+        echo "(xwininfo is not installed)"
+    fi
 }
 
 # e2e_shot FILE.png: the whole screen as a PNG.
@@ -42,13 +88,20 @@ e2e_wait_pixel() {
     return 1
 }
 
-# e2e_wait_window NAME [SECONDS]: waits until a visible window with this caption exists.
+# e2e_wait_window NAME [SECONDS]: waits until a visible window with this caption exists;
+# status 1 (and why on stderr) when it does not within SECONDS (default 10), or at once when
+# the game started by e2e_start_game has ended meanwhile.
 e2e_wait_window() {
     local tries=$(( ${2:-10} * 10 ))
     for _ in $(seq "$tries"); do
         xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && return 0
+        if e2e_game_ended; then
+            echo "no window $1: the game has ended" >&2
+            return 1
+        fi
         sleep 0.1
     done
+    echo "no window $1 after ${2:-10} s" >&2
     return 1
 }
 

@@ -20,9 +20,7 @@ readonly W=1280 H=1024
 readonly HAND_LEFT=$((W / 2 - 560))
 
 cd "$game" || e2e_fail "no game folder $game"
-./vellmoor >"$E2E_DIR/game.log" 2>&1 &
-game_pid=$!
-trap 'kill $game_pid 2>/dev/null; wait $game_pid 2>/dev/null' EXIT
+e2e_start_game ./vellmoor
 
 # grab: one screenshot, read by the pixel lookups that follow (e2e_last_pixels).
 grab() {
@@ -213,7 +211,7 @@ for _ in $(seq 50); do
 done
 xdotool search --onlyvisible --name '^VELLMOOR - INSTRUCTIONS$' >/dev/null 2>&1 &&
     e2e_fail "the instructions stayed open after their close icon"
-kill -0 $game_pid 2>/dev/null || e2e_fail "closing the instructions ended the game"
+kill -0 $E2E_GAME_PID 2>/dev/null || e2e_fail "closing the instructions ended the game"
 # The battle's next tick paints over the place where they were.
 gone=0
 for _ in $(seq 30); do
@@ -255,6 +253,6 @@ sleep 1.5
 again=$(audio_peak_since "$from")
 [ "$again" -gt 3000 ] || e2e_fail "the drums did not come back with the music switched on (peak $again)"
 
-kill -0 $game_pid 2>/dev/null || e2e_fail "the game ended"
+kill -0 $E2E_GAME_PID 2>/dev/null || e2e_fail "the game ended"
 grep -q 'vellmoor: error' "$E2E_DIR/game.log" && e2e_fail "the game reported: $(grep 'vellmoor: error' "$E2E_DIR/game.log")"
 echo "title, intro, story, level screen, battle in fast mode: $plays play(s), $discards discard(s), the enemy moved $enemy_moves times (its skull seen in $skull_seen of them); instructions opened and closed; drums peak $drums, switched off $quiet, on again $again"

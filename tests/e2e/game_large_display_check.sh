@@ -13,9 +13,7 @@ k=$(((dw + 1999) / 2000))
 cw=$(((dw + k - 1) / k)) ch=$(((dh + k - 1) / k))
 
 cd "$game" || e2e_fail "no game folder $game"
-./vellmoor >"$E2E_DIR/game.log" 2>&1 &
-game_pid=$!
-trap 'kill $game_pid 2>/dev/null; wait $game_pid 2>/dev/null' EXIT
+e2e_start_game ./vellmoor
 
 
 e2e_title_origin
@@ -46,6 +44,6 @@ awk -v s="$player_share" 'BEGIN { exit !(s >= 0.35) }' ||
     e2e_fail "the player's tower is not on the screen ($player_share of it seen)"
 awk -v s="$enemy_share" 'BEGIN { exit !(s >= 0.35) }' ||
     e2e_fail "the enemy's tower is not on the screen ($enemy_share of it seen)"
-kill -0 $game_pid 2>/dev/null || e2e_fail "the game ended"
+kill -0 $E2E_GAME_PID 2>/dev/null || e2e_fail "the game ended"
 [ "${E2E_KEEP:-0}" = 1 ] && echo "screenshot: $shot"
 echo "battle on $E2E_SCREEN (client ${cw}x$ch, enlarged $k times): both towers on the screen"

@@ -5,9 +5,7 @@
 set -u
 . "$E2E_LIB"
 cd "$1" || e2e_fail "no game folder $1"
-./vellmoor >"$E2E_DIR/game.log" 2>&1 &
-game_pid=$!
-trap 'kill $game_pid 2>/dev/null; wait $game_pid 2>/dev/null' EXIT
+e2e_start_game ./vellmoor
 
 e2e_title_origin
 [ "$WIDTH" = 460 ] && [ "$HEIGHT" = 424 ] || e2e_fail "title client size ${WIDTH}x${HEIGHT}"
@@ -23,5 +21,5 @@ eval "$(xdotool getwindowgeometry --shell "$intro")"
 [ "${WIDTH}x${HEIGHT}" = "$E2E_SCREEN" ] || e2e_fail "the intro is ${WIDTH}x${HEIGHT}, not $E2E_SCREEN"
 sleep 0.3
 xdotool search --onlyvisible --name '^Vellmoor$' >/dev/null 2>&1 && e2e_fail "the title stayed visible"
-kill -0 $game_pid 2>/dev/null || e2e_fail "the game ended"
+kill -0 $E2E_GAME_PID 2>/dev/null || e2e_fail "the game ended"
 echo "title shown, START leads to the intro covering the display"

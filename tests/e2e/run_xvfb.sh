@@ -4,14 +4,16 @@
 # Usage: run_xvfb.sh [--screen WIDTHxHEIGHT] COMMAND [ARGS...]
 #
 # Starts Xvfb on a free display of its own choosing (screen 1280x1024x24 unless --screen
-# says otherwise, no window manager), then runs COMMAND with:
+# says otherwise, no window manager, never resetting between clients), then runs COMMAND with:
 #   DISPLAY              the new display
 #   SDL_AUDIODRIVER=disk SDL writes the mixed sound to a file instead of a sound card
 #   SDL_DISKAUDIOFILE    that file: $E2E_DIR/audio.raw (S16 stereo 44.1 kHz, raw)
 #   E2E_DIR              a fresh scratch folder for screenshots and logs (kept when the
 #                        check fails, removed when it passes unless E2E_KEEP=1)
-#   E2E_LIB              tests/e2e/e2e_lib.sh: source it for e2e_shot, e2e_pixel, e2e_click,
-#                        e2e_wait_pixel, e2e_wait_window, e2e_audio_peak, e2e_fail
+#   E2E_LIB              tests/e2e/e2e_lib.sh: source it for e2e_start_game, e2e_shot,
+#                        e2e_pixel, e2e_click, e2e_wait_pixel, e2e_wait_window,
+#                        e2e_audio_peak, e2e_fail (which reports on the game and the server)
+#   E2E_XVFB_PID         the server's process
 #   XWD_TOOL             the dump reader (set by CMake; defaults to xwd_tool on PATH)
 #   E2E_SCREEN           the screen size, WIDTHxHEIGHT
 # and stops the server afterwards. The status is COMMAND's. If Xvfb is missing or cannot
@@ -57,7 +59,9 @@ trap cleanup EXIT
 # checks started at the same moment (two test runs side by side) never share one.
 display=
 number_file=$(mktemp "${TMPDIR:-/tmp}/vellmoor-xvfb.XXXXXX")
-Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+# -noreset: by default the server resets whenever its last client leaves, and refuses
+# connections while it does; a game connecting at that moment found no display at all.
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset 3>"$number_file" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
     n=$(head -n1 "$number_file" 2>/dev/null)
@@ -76,7 +80,7 @@ fi
 
 E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/vellmoor-e2e.XXXXXX")
 export DISPLAY=$display SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$E2E_DIR/audio.raw
-export E2E_DIR E2E_LIB=$here/e2e_lib.sh XWD_TOOL=${XWD_TOOL:-xwd_tool} E2E_SCREEN=$screen
+export E2E_XVFB_PID=$xvfb_pid E2E_DIR E2E_LIB=$here/e2e_lib.sh XWD_TOOL=${XWD_TOOL:-xwd_tool} E2E_SCREEN=$screen
 
 "$@"
 status=$?

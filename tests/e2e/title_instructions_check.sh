@@ -5,9 +5,7 @@
 set -u
 . "$E2E_LIB"
 cd "$1" || e2e_fail "no game folder $1"
-./vellmoor >"$E2E_DIR/game.log" 2>&1 &
-game_pid=$!
-trap 'kill $game_pid 2>/dev/null; wait $game_pid 2>/dev/null' EXIT
+e2e_start_game ./vellmoor
 
 e2e_title_origin
 tx=$X ty=$Y
@@ -68,5 +66,5 @@ for _ in $(seq 60); do
     sleep 0.1
 done
 [ "$peak" -gt 1000 ] || e2e_fail "START made no sound (peak $peak)"
-kill -0 $game_pid 2>/dev/null || e2e_fail "the game ended"
+kill -0 $E2E_GAME_PID 2>/dev/null || e2e_fail "the game ended"
 echo "instructions opened by a click and showed a topic; START made sound (peak $peak)"

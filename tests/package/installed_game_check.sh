@@ -19,8 +19,8 @@ home=$E2E_DIR/home
 folder=$home/.local/share/vellmoor
 mkdir -p "$home"
 (cd / && exec env -u XDG_DATA_HOME HOME="$home" "$prefix/bin/vellmoor") >"$E2E_DIR/game.log" 2>&1 &
-game_pid=$!
-trap 'kill $game_pid 2>/dev/null; wait $game_pid 2>/dev/null' EXIT
+E2E_GAME_PID=$!
+trap 'kill $E2E_GAME_PID 2>/dev/null; wait $E2E_GAME_PID 2>/dev/null' EXIT
 
 screen_after_click() {  # NAME X Y: clicks at (X, Y) until window NAME is shown
     for _ in 1 2 3; do
@@ -32,7 +32,7 @@ screen_after_click() {  # NAME X Y: clicks at (X, Y) until window NAME is shown
 
 e2e_wait_window "Vellmoor" 15 ||
     e2e_fail "the installed game's title did not appear; it said: $(tail -3 "$E2E_DIR/game.log")"
-[ "$(readlink "/proc/$game_pid/cwd" 2>/dev/null)" = "$folder" ] ||
+[ "$(readlink "/proc/$E2E_GAME_PID/cwd" 2>/dev/null)" = "$folder" ] ||
     e2e_fail "the game does not run in the player's folder $folder"
 title=$(xdotool search --onlyvisible --name '^Vellmoor$' | head -1)
 eval "$(xdotool getwindowgeometry --shell "$title")"
@@ -53,7 +53,7 @@ done
 lines=$(wc -l <"$folder/zcxa1.txt")
 [ "$lines" = 33 ] || e2e_fail "the save file has $lines lines, not 33"
 grep -q "error" "$E2E_DIR/game.log" && e2e_fail "the game reported: $(grep error "$E2E_DIR/game.log")"
-kill -0 $game_pid 2>/dev/null || e2e_fail "the game ended"
+kill -0 $E2E_GAME_PID 2>/dev/null || e2e_fail "the game ended"
 
 snapshot >"$E2E_DIR/tree.after"
 diff -q "$E2E_DIR/tree.before" "$E2E_DIR/tree.after" >/dev/null ||

@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "toolkit/error.h"
 #include "toolkit/host/display_scale.h"
@@ -151,6 +153,25 @@ SDL_Window* OpenErrorWindow(const std::string& message, SDL_Rect& ok) {
     return window;
 }
 
+// SDL falls back to drivers that show nothing (an off-screen buffer) when no desktop answers.
+// The game must never run there unseen unless someone asked for that driver by name.
+bool ShowsWindows(const char* driver) {
+    if (!driver) return false;
+    if (const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+        asked && std::strstr(asked, driver)) {
+        return true;
+    }
+    return std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0 &&
+           std::strcmp(driver, "evdev") != 0;
+}
+
+std::string NoDisplayMessage() {
+    const char* display = std::getenv("DISPLAY");
+    std::string where =
+        display && *display ? std::string("DISPLAY=") + display : "DISPLAY is not set";
+    return "Cannot open the display: no desktop answered (" + where + ")";
+}
+
 }  // namespace
 
 SdlHost::SdlHost() {
@@ -162,6 +183,10 @@ SdlHost::SdlHost() {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
         throw Error(std::string("Cannot open the display: ") + SDL_GetError());
+    }
+    if (!ShowsWindows(SDL_GetCurrentVideoDriver())) {
+        SDL_Quit();
+        throw Error(NoDisplayMessage());
     }
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         WarnNoAudio(SDL_GetError());
@@ -458,6 +483,11 @@ void SdlHost::ShowFatalError(const std::string& message) {
     // Our own error window, not SDL's message box: that one needs the X server's core fonts or
     // a helper program and, without them, shows nothing. Without a display stderr has it.
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return;
+    if (!ShowsWindows(SDL_GetCurrentVideoDriver())) {
+        // A window nobody can see would wait for a click for ever.
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        return;
+    }
     SDL_Rect ok{};
     if (SDL_Window* window = OpenErrorWindow(message, ok)) {
         for (bool open = true; open;) {

@@ -26,7 +26,8 @@ namespace tk {
 // opened twice while its window is open.
 class SdlHost : public Host {
   public:
-    // Initialises SDL video, events and audio; raises tk::Error if there is no display.
+    // Initialises SDL video, events and audio; raises tk::Error if no desktop answers (SDL
+    // would otherwise run on an off-screen driver and nobody would see the game).
     SdlHost();
     ~SdlHost() override;
     SdlHost(const SdlHost&) = delete;
