@@ -78,10 +78,14 @@ TForm4::TForm4(tk::Application& app)
       Button2(Add<tk::Button>("Button2")),
       pictures_(Assets()),
       descriptions_([&app](const std::string& message) { app.ReportError(message); }) {
+    // Hidden until the first tick puts them in their corners: at (0, 0) they would lie over the
+    // sound switch, and a click meant for the music would end the program.
     Button1.caption = "?";
     Button1.SetBounds(0, 0, 19, 25);
+    Button1.SetVisible(false);
     Button2.caption = "X";
     Button2.SetBounds(0, 0, 17, 25);
+    Button2.SetVisible(false);
     Button1.onClick = [this] { Button1Click(); };
     Button2.onClick = [this] { Button2Click(); };
 }
