@@ -2,6 +2,7 @@
 #include "app/game_app.h"
 
 #include "app/form_refs.h"
+#include "app/game_icon.h"
 #include "app/instructions_form.h"
 #include "app/library_forms.h"
 #include "app/title_form.h"
@@ -77,6 +78,7 @@ GameApp::GameApp(std::unique_ptr<tk::Host> host, const std::string& gameDir) {
         Game() = GameState{};
         app_ = std::make_unique<tk::Application>(std::move(host));
         app_->SetTitle("Vellmoor");
+        app_->GetHost().SetAppIcon(GameIcon());
         CheckPictures(gameDir);
         assets_ = std::make_unique<AssetLibrary>(gameDir);
         windows_ = std::make_unique<Windows>();

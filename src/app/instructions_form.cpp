@@ -14,8 +14,11 @@ constexpr tk::Color kSilver = tk::Rgb(0xC0, 0xC0, 0xC0);
 constexpr tk::Color kRed = tk::Rgb(0xFF, 0, 0);
 
 // A bordered window of fixed client size at its place on the desktop.
+// It opens beside the title or the battle, so it takes no task bar entry of its own.
 tk::WindowSpec InstructionsSpec() {
-    return {"VELLMOOR - INSTRUCTIONS", tk::WindowKind::Bordered, 192, 107, 615, 361};
+    tk::WindowSpec spec{"VELLMOOR - INSTRUCTIONS", tk::WindowKind::Bordered, 192, 107, 615, 361};
+    spec.companion = true;
+    return spec;
 }
 
 struct Topic {

@@ -105,25 +105,45 @@ e2e_wait_window() {
     return 1
 }
 
+# e2e_find_form FORM: the visible windows of the game's form FORM ("Form1" the title, "Form4"
+# the battle, ...), one id a line. The desktop lists the windows by the game's title; the
+# form's name is their WM_CLASS instance.
+e2e_find_form() {
+    xdotool search --onlyvisible --classname "^$1\$" 2>/dev/null
+}
+
+# e2e_wait_form FORM [SECONDS]: e2e_wait_window for the game's form FORM.
+e2e_wait_form() {
+    local tries=$(( ${2:-10} * 10 ))
+    for _ in $(seq "$tries"); do
+        [ -n "$(e2e_find_form "$1")" ] && return 0
+        if e2e_game_ended; then
+            echo "no window $1: the game has ended" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
+    echo "no window $1 after ${2:-10} s" >&2
+    return 1
+}
+
 # e2e_audio_peak: the largest |sample| SDL has written to the disk audio file so far.
 e2e_audio_peak() {
     "$XWD_TOOL" peak "$SDL_DISKAUDIOFILE"
 }
 
-# e2e_click_until NAME X Y: clicks at screen point (X, Y) until the window with caption NAME
-# shows (three tries).
+# e2e_click_until FORM X Y: clicks at screen point (X, Y) until the game's form FORM shows
+# (three tries).
 e2e_click_until() {
     for _ in 1 2 3; do
         e2e_click "$2" "$3"
-        e2e_wait_window "$1" 5 && return 0
+        e2e_wait_form "$1" 5 && return 0
     done
     e2e_fail "no $1 after clicking at ($2, $3)"
 }
 
 # e2e_title_origin: waits for the title window and sets X, Y, WIDTH and HEIGHT to its place.
 e2e_title_origin() {
-    e2e_wait_window "Vellmoor" 15 || e2e_fail "the title window did not appear"
-    local title
-    title=$(xdotool search --onlyvisible --name '^Vellmoor$' | head -1)
-    eval "$(xdotool getwindowgeometry --shell "$title")"
+    e2e_wait_form Form1 15 || e2e_fail "the title window did not appear"
+    eval "$(xdotool getwindowgeometry --shell "$(e2e_find_form Form1 | head -1)")"
 }

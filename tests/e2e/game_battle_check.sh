@@ -199,7 +199,7 @@ help=$(xdotool search --onlyvisible --name '^VELLMOOR - INSTRUCTIONS$' | head -1
 eval "$(xdotool getwindowgeometry --shell "$help")"
 hx=$X hy=$Y
 [ "${WIDTH}x${HEIGHT}" = 615x361 ] || e2e_fail "help window client size ${WIDTH}x${HEIGHT}"
-xdotool search --onlyvisible --name '^Form4$' >/dev/null || e2e_fail "the battle went away behind the instructions"
+[ -n "$(e2e_find_form Form4)" ] || e2e_fail "the battle went away behind the instructions"
 # The silver text box and the red "Here Be Dragons" beside the battle's panels.
 screen_shows instructions 10 $((hx + 300)) $((hy + 300)) '#C0C0C0' $((hx + 10)) $((hy + 30)) '#FF0000' \
     $((hx + 18)) $((hy + 30)) '#FF0000' \

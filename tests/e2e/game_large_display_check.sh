@@ -25,7 +25,7 @@ e2e_click_until Form6 $((dw / 2)) $((dh / 2))  # the level screen
 sleep 0.5
 # Anywhere but its three buttons at the lower right starts the battle.
 e2e_click_until Form4 $((dw / 4)) $((dh / 2))
-map=$(xdotool search --onlyvisible --name '^Form4$' | head -1)
+map=$(e2e_find_form Form4 | head -1)
 eval "$(xdotool getwindowgeometry --shell "$map")"
 [ "${WIDTH}x${HEIGHT}" = "$E2E_SCREEN" ] || e2e_fail "the battle covers ${WIDTH}x${HEIGHT}, not $E2E_SCREEN"
 sleep 2  # a few ticks of the battle

@@ -14,12 +14,12 @@ sleep 0.5
 [ "$(e2e_pixel $((X + 9)) $((Y + 9)))" = "#000000" ] || e2e_fail "key colour shows on the title"
 
 e2e_click $((X + 376 + 37)) $((Y + 392 + 12))  # START
-e2e_wait_window "Form2" 10 || e2e_fail "the intro screen did not appear after START"
-intro=$(xdotool search --onlyvisible --name '^Form2$' | head -1)
+e2e_wait_form Form2 10 || e2e_fail "the intro screen did not appear after START"
+intro=$(e2e_find_form Form2 | head -1)
 eval "$(xdotool getwindowgeometry --shell "$intro")"
 [ "$X" = 0 ] && [ "$Y" = 0 ] || e2e_fail "the intro starts at $X,$Y"
 [ "${WIDTH}x${HEIGHT}" = "$E2E_SCREEN" ] || e2e_fail "the intro is ${WIDTH}x${HEIGHT}, not $E2E_SCREEN"
 sleep 0.3
-xdotool search --onlyvisible --name '^Vellmoor$' >/dev/null 2>&1 && e2e_fail "the title stayed visible"
+[ -n "$(e2e_find_form Form1)" ] && e2e_fail "the title stayed visible"
 kill -0 $E2E_GAME_PID 2>/dev/null || e2e_fail "the game ended"
 echo "title shown, START leads to the intro covering the display"

@@ -12,7 +12,7 @@
 #                        check fails, removed when it passes unless E2E_KEEP=1)
 #   E2E_LIB              tests/e2e/e2e_lib.sh: source it for e2e_start_game, e2e_shot,
 #                        e2e_pixel, e2e_click, e2e_wait_pixel, e2e_wait_window,
-#                        e2e_audio_peak, e2e_fail (which reports on the game and the server)
+#                        e2e_wait_form, e2e_find_form, e2e_audio_peak, e2e_fail (which reports on the game and the server)
 #   E2E_XVFB_PID         the server's process
 #   XWD_TOOL             the dump reader (set by CMake; defaults to xwd_tool on PATH)
 #   E2E_SCREEN           the screen size, WIDTHxHEIGHT
@@ -22,7 +22,7 @@
 #
 # A game check is a short script, e.g.
 #   . "$E2E_LIB"
-#   ./vellmoor & e2e_wait_window "Vellmoor"
+#   e2e_start_game ./vellmoor; e2e_wait_form Form1
 #   e2e_click 400 300; e2e_wait_pixel 10 10 '#000000' || e2e_fail "intro not shown"
 set -u
 readonly SKIP=77

@@ -41,7 +41,7 @@ for _ in $(seq 30); do
     sleep 0.1
 done
 [ "$topic" -gt 20 ] || e2e_fail "the Overview topic did not fill the box ($topic points)"
-xdotool search --onlyvisible --name '^Vellmoor$' >/dev/null 2>&1 ||
+[ -n "$(e2e_find_form Form1)" ] ||
     e2e_fail "the title window went away beside the instructions"
 
 # The title's watchdog ticks every second; the help window must stay in front all the same: the
@@ -58,7 +58,7 @@ sleep 0.5
 quiet=$(e2e_audio_peak) || e2e_fail "no disk audio file"
 [ "$quiet" -lt 100 ] || e2e_fail "sound before START (peak $quiet)"
 e2e_click $((tx + 376 + 37)) $((ty + 392 + 12))  # START
-e2e_wait_window "Form2" 10 || e2e_fail "the intro did not appear after START"
+e2e_wait_form Form2 10 || e2e_fail "the intro did not appear after START"
 peak=0
 for _ in $(seq 60); do
     peak=$(e2e_audio_peak)

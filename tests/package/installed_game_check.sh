@@ -25,16 +25,16 @@ trap 'kill $E2E_GAME_PID 2>/dev/null; wait $E2E_GAME_PID 2>/dev/null' EXIT
 screen_after_click() {  # NAME X Y: clicks at (X, Y) until window NAME is shown
     for _ in 1 2 3; do
         e2e_click "$2" "$3"
-        e2e_wait_window "$1" 5 && return 0
+        e2e_wait_form "$1" 5 && return 0
     done
     e2e_fail "no $1 after clicking at ($2, $3); the game said: $(tail -3 "$E2E_DIR/game.log")"
 }
 
-e2e_wait_window "Vellmoor" 15 ||
+e2e_wait_form Form1 15 ||
     e2e_fail "the installed game's title did not appear; it said: $(tail -3 "$E2E_DIR/game.log")"
 [ "$(readlink "/proc/$E2E_GAME_PID/cwd" 2>/dev/null)" = "$folder" ] ||
     e2e_fail "the game does not run in the player's folder $folder"
-title=$(xdotool search --onlyvisible --name '^Vellmoor$' | head -1)
+title=$(e2e_find_form Form1 | head -1)
 eval "$(xdotool getwindowgeometry --shell "$title")"
 screen_after_click Form2 $((X + 376 + 37)) $((Y + 392 + 12))  # START
 sleep 0.5

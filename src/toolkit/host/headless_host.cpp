@@ -118,6 +118,11 @@ const Bitmap& HeadlessHost::Frame(WindowId id) const {
     return it == windows_.end() ? kNoFrame : it->second.frame;
 }
 
+std::string HeadlessHost::ListedName(WindowId id) const {
+    auto it = windows_.find(id);
+    return it == windows_.end() ? std::string() : tk::ListedName(it->second.spec, appTitle_);
+}
+
 bool HeadlessHost::IsVisible(WindowId id) const {
     auto it = windows_.find(id);
     return it != windows_.end() && it->second.visible;

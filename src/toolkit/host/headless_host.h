@@ -17,6 +17,8 @@ class HeadlessHost : public Host {
     // msOfDay: the virtual clock's time of day (UTC) at NowMs() = 0.
     explicit HeadlessHost(std::uint32_t msOfDay = 43200000);
 
+    void SetAppTitle(const std::string& title) override { appTitle_ = title; }
+    void SetAppIcon(const AppIcon& icon) override { appIcon_ = icon; }
     WindowId CreateWindow(const WindowSpec& spec) override;
     void SetVisible(WindowId id, bool visible) override;
     void Raise(WindowId id) override;
@@ -50,6 +52,9 @@ class HeadlessHost : public Host {
     // bitmap did not reach.
     const Bitmap& Frame(WindowId id) const;
     bool IsVisible(WindowId id) const;
+    // What the desktop would list the window as (see Host::SetAppTitle), and the icon.
+    std::string ListedName(WindowId id) const;
+    const AppIcon& Icon() const { return appIcon_; }
     // Error reports since the last call.
     std::vector<std::string> TakeErrors();
     // Samples mixed since the last call (interleaved stereo), for tests that listen.
@@ -76,6 +81,8 @@ class HeadlessHost : public Host {
     std::vector<std::int16_t> mixBuffer_;
     std::vector<std::int16_t> kept_;
     bool keepAudio_ = false;
+    std::string appTitle_;
+    AppIcon appIcon_;
 };
 
 }  // namespace tk

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "toolkit/raster/bitmap.h"
 
@@ -23,6 +24,19 @@ struct WindowSpec {
     WindowKind kind = WindowKind::Bordered;
     int left = 0, top = 0;                  // bordered windows only
     int clientWidth = 0, clientHeight = 0;  // bordered windows only
+    std::string role{};                     // which window this is, for desktop tools; never shown
+    bool companion = false;  // opened beside another window: no task bar entry of its own
+};
+
+// The name the desktop lists a window under (see Host::SetAppTitle).
+inline const std::string& ListedName(const WindowSpec& spec, const std::string& appTitle) {
+    return spec.kind == WindowKind::FullScreen && !appTitle.empty() ? appTitle : spec.caption;
+}
+
+// The program's icon: straight ARGB pixels, rows top to bottom.
+struct AppIcon {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> argb;
 };
 
 enum class EventType {
@@ -61,6 +75,12 @@ class AudioSource {
 class Host {
   public:
     virtual ~Host() = default;
+
+    // How the desktop lists the program: a full-screen window, which has no caption bar, is
+    // listed under the application title; a bordered one under its caption. Every window
+    // carries the icon. Set before the windows are created.
+    virtual void SetAppTitle(const std::string& title) = 0;
+    virtual void SetAppIcon(const AppIcon& icon) = 0;
 
     // Windows. A new window is hidden until shown.
     virtual WindowId CreateWindow(const WindowSpec& spec) = 0;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +14,7 @@
 
 #include "toolkit/error.h"
 #include "toolkit/host/display_scale.h"
+#include "toolkit/host/x11_window_hints.h"
 #include "toolkit/raster/canvas.h"
 
 namespace tk {
@@ -181,6 +183,10 @@ SdlHost::SdlHost() {
     // GL renderer behind the window surface, which without a GPU is a software rasteriser:
     // about four times the CPU of the whole game idling on the map screen.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // The first click into a window that has not the focus acts, as the player meant it to.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // The battle stays on screen while the instructions beside it have the focus.
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
         throw Error(std::string("Cannot open the display: ") + SDL_GetError());
     }
@@ -197,6 +203,7 @@ SdlHost::SdlHost() {
 
 SdlHost::~SdlHost() {
     if (audioDevice_) SDL_CloseAudioDevice(audioDevice_);
+    if (icon_) SDL_FreeSurface(icon_);
     for (auto& [id, error] : errorWindows_)
         SDL_DestroyWindow(error->window);
     for (auto& [id, w] : windows_)
@@ -214,23 +221,52 @@ int SdlHost::FactorOf(WindowId id) const {
     return it == windows_.end() ? 1 : it->second.factor;
 }
 
+void SdlHost::SetAppTitle(const std::string& title) {
+    appTitle_ = title;
+}
+
+void SdlHost::SetAppIcon(const AppIcon& icon) {
+    if (icon_) SDL_FreeSurface(icon_);
+    icon_ = nullptr;
+    if (icon.width <= 0 || icon.height <= 0 ||
+        icon.argb.size() != std::size_t(icon.width) * std::size_t(icon.height)) {
+        return;
+    }
+    icon_ =
+        SDL_CreateRGBSurfaceWithFormat(0, icon.width, icon.height, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!icon_) return;
+    for (int y = 0; y < icon.height; ++y) {
+        std::memcpy(static_cast<Uint8*>(icon_->pixels) + std::ptrdiff_t(y) * icon_->pitch,
+                    icon.argb.data() + std::size_t(y) * std::size_t(icon.width),
+                    std::size_t(icon.width) * 4);
+    }
+    for (auto& [id, w] : windows_)
+        SDL_SetWindowIcon(w.window, icon_);
+}
+
 WindowId SdlHost::CreateWindow(const WindowSpec& spec) {
     SDL_Window* window = nullptr;
     int factor = 1;
+    const std::string& name = ListedName(spec, appTitle_);
+    const Uint32 listed = spec.companion ? SDL_WINDOW_SKIP_TASKBAR : 0;
     if (spec.kind == WindowKind::FullScreen) {
         SDL_Rect bounds{0, 0, 1280, 720};
         SDL_GetDisplayBounds(0, &bounds);
         factor = ChooseDisplayScale(bounds.w, bounds.h).factor;
-        window = SDL_CreateWindow(spec.caption.c_str(), bounds.x, bounds.y, bounds.w, bounds.h,
-                                  SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
+        // Full screen in the window manager's sense, so no panel or dock covers it; without
+        // a window manager the borderless window at the display's bounds covers it all.
+        window = SDL_CreateWindow(
+            name.c_str(), bounds.x, bounds.y, bounds.w, bounds.h,
+            SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP | listed);
     } else {
-        window = SDL_CreateWindow(spec.caption.c_str(), spec.left, spec.top,
-                                  std::max(1, spec.clientWidth), std::max(1, spec.clientHeight),
-                                  SDL_WINDOW_HIDDEN);
+        window = SDL_CreateWindow(name.c_str(), spec.left, spec.top, std::max(1, spec.clientWidth),
+                                  std::max(1, spec.clientHeight), SDL_WINDOW_HIDDEN | listed);
     }
     if (!window) throw Error("Cannot create window " + spec.caption + ": " + SDL_GetError());
+    TellWindowManager(window, {spec.role, spec.kind == WindowKind::Bordered});
+    if (icon_) SDL_SetWindowIcon(window, icon_);
     WindowId id = nextId_++;
-    windows_[id] = HostWindow{window, factor};
+    windows_[id] = HostWindow{window, factor, spec};
     return id;
 }
 
@@ -243,7 +279,10 @@ void SdlHost::Raise(WindowId id) {
 }
 
 void SdlHost::SetCaption(WindowId id, const std::string& caption) {
-    if (SDL_Window* w = WindowOf(id)) SDL_SetWindowTitle(w, caption.c_str());
+    auto it = windows_.find(id);
+    if (it == windows_.end()) return;
+    it->second.spec.caption = caption;
+    SDL_SetWindowTitle(it->second.window, ListedName(it->second.spec, appTitle_).c_str());
 }
 
 void SdlHost::ClientSize(WindowId id, int& width, int& height) const {

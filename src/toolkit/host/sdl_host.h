@@ -8,18 +8,20 @@
 
 #include "toolkit/host/host.h"
 
+struct SDL_Surface;
 struct SDL_Window;
 union SDL_Event;
 
 namespace tk {
 
 // Windows are drawn through their window surface (no renderer, no GPU). A full-screen window
-// is a borderless one at the display's bounds, so it covers the display with or without a
-// window manager. On a display larger than 2000 x 3000 it reports a client size reduced by a
-// whole factor, shows its frames enlarged by that factor and maps the mouse back (see
-// display_scale.h); bordered windows are always drawn pixel for pixel. Audio is 44.1 kHz stereo
-// S16; without a usable audio device it falls back to SDL's "dummy" driver with one warning on
-// stderr and runs on, silent.
+// is a borderless one at the display's bounds, marked full screen for the window manager, so it
+// covers the display with or without one; bordered windows offer only move and close. Every
+// window carries the class "vellmoor", its form's name as its role, and the program's icon. On a
+// display larger than 2000 x 3000 it reports a client size reduced by a whole factor, shows its
+// frames enlarged by that factor and maps the mouse back (see display_scale.h); bordered windows
+// are always drawn pixel for pixel. Audio is 44.1 kHz stereo S16; without a usable audio device it
+// falls back to SDL's "dummy" driver with one warning on stderr and runs on, silent.
 //
 // ShowError prints the message on stderr and opens a small non-modal error window of our own
 // (the loop keeps running); its OK area or close icon closes it. The same message is not
@@ -33,6 +35,8 @@ class SdlHost : public Host {
     SdlHost(const SdlHost&) = delete;
     SdlHost& operator=(const SdlHost&) = delete;
 
+    void SetAppTitle(const std::string& title) override;
+    void SetAppIcon(const AppIcon& icon) override;
     WindowId CreateWindow(const WindowSpec& spec) override;
     void SetVisible(WindowId id, bool visible) override;
     void Raise(WindowId id) override;
@@ -59,6 +63,7 @@ class SdlHost : public Host {
     struct HostWindow {
         SDL_Window* window = nullptr;
         int factor = 1;  // display pixels per client pixel, each way
+        WindowSpec spec;
     };
 
     SDL_Window* WindowOf(WindowId id) const;
@@ -77,6 +82,8 @@ class SdlHost : public Host {
     std::uint32_t audioDevice_ = 0;
     AudioSource* audioSource_ = nullptr;
     bool audioWarned_ = false;  // the silent fallback is announced once
+    std::string appTitle_;
+    SDL_Surface* icon_ = nullptr;  // given to every window
 };
 
 }  // namespace tk

@@ -21,7 +21,10 @@ class Application {
 
     Host& GetHost() { return *host_; }
     const std::string& Title() const { return title_; }
-    void SetTitle(std::string title) { title_ = std::move(title); }
+    void SetTitle(std::string title) {
+        title_ = std::move(title);
+        host_->SetAppTitle(title_);
+    }
 
     // The first form registered is the main form; closing it ends the program.
     void Register(Form* form);

@@ -7,8 +7,18 @@
 
 namespace tk {
 
+namespace {
+WindowSpec WithRole(WindowSpec spec, const std::string& name) {
+    if (spec.role.empty()) spec.role = name;
+    return spec;
+}
+}  // namespace
+
 Form::Form(Application& app, std::string name, const WindowSpec& spec)
-    : app_(app), name_(std::move(name)), spec_(spec), window_(app.GetHost().CreateWindow(spec)) {
+    : app_(app),
+      name_(std::move(name)),
+      spec_(WithRole(spec, name_)),
+      window_(app.GetHost().CreateWindow(spec_)) {
     app_.Register(this);
 }
 
