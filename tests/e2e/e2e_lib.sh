@@ -142,8 +142,19 @@ e2e_click_until() {
     e2e_fail "no $1 after clicking at ($2, $3)"
 }
 
+# e2e_geometry WINDOW: sets X, Y (the client area's top-left corner on the screen), WIDTH and
+# HEIGHT. (xdotool's own geometry is off by the frame under a reparenting window manager.)
+e2e_geometry() {
+    local info
+    info=$(xwininfo -id "$1") || e2e_fail "no window $1"
+    X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+    Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+    WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+    HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
+}
+
 # e2e_title_origin: waits for the title window and sets X, Y, WIDTH and HEIGHT to its place.
 e2e_title_origin() {
     e2e_wait_form Form1 15 || e2e_fail "the title window did not appear"
-    eval "$(xdotool getwindowgeometry --shell "$(e2e_find_form Form1 | head -1)")"
+    e2e_geometry "$(e2e_find_form Form1 | head -1)"
 }
