@@ -1,8 +1,18 @@
-// main.cpp -- vellmoor-synth OUTDIR: renders the twenty sounds of the game into OUTDIR.
+// main.cpp -- vellmoor-synth OUTDIR: renders the effects of the game into OUTDIR.
 #include <exception>
 #include <iostream>
 
+#include "mastering.h"
 #include "sound_bank.h"
+
+namespace {
+
+// Every effect plays at this level (RMS over its sounding part), the music a few dB under it.
+constexpr double kEffectLevelDb = -17.0;
+// Long enough to carry any remaining tail down to silence without cutting it audibly.
+constexpr double kEndFadeSeconds = 0.25;
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -10,8 +20,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        for (const auto& recipe : synth::SoundBank())
-            synth::WriteWav(std::string(argv[1]) + "/" + recipe.fileName, recipe.render());
+        for (const auto& recipe : synth::SoundBank()) {
+            synth::StereoBuffer sound = recipe.render();
+            synth::FadeOut(sound, kEndFadeSeconds);
+            synth::SetLevel(sound, kEffectLevelDb);
+            synth::WriteWav(std::string(argv[1]) + "/" + recipe.fileName, sound);
+        }
     } catch (const std::exception& e) {
         std::cerr << "vellmoor-synth: " << e.what() << "\n";
         return 1;

@@ -1,112 +1,16 @@
-// sound_bank.cpp -- the twenty sounds of the game: the two pieces of music and the card effects.
+// sound_bank.cpp -- the synthesised effects of the game: card sounds and the sounds of the duel.
 #include "sound_bank.h"
 
 #include <cmath>
 
 #include "dsp.h"
+#include "impacts.h"
 
 namespace synth {
 namespace {
 
 double T(size_t i) {
     return static_cast<double>(i) / kRate;
-}
-
-// An organ-like tone: a few octave-related partials.
-double Organ(double phase) {
-    return Sine(phase) + 0.5 * Sine(2 * phase) + 0.25 * Sine(3 * phase) + 0.12 * Sine(4 * phase);
-}
-
-// A war drum: a falling sine thump under a short burst of filtered noise.
-double Drum(double t, double pitch, Noise& noise, LowPass& lp) {
-    if (t < 0.0 || t > 1.2) return 0.0;
-    const double f = pitch * (1.0 + 1.5 * std::exp(-t / 0.03));
-    const double body = std::sin(2 * kPi * f * t) * Strike(t, 0.002, 0.28);
-    const double skin = lp.Run(noise.Next(), 900.0) * Strike(t, 0.001, 0.05);
-    return body + 2.5 * skin;
-}
-
-// The title theme: a minor-key melody over drones of A and E, with a slow beat.
-StereoBuffer Carpathian() {
-    const double beat = 1.0;  // 60 beats a minute
-    StereoBuffer out(64.0 * beat + 2.0);
-    // A natural minor phrase, eight bars, played twice; 0 is a rest. (midi note, beats)
-    const int melody[][2] = {{69, 2}, {72, 1}, {71, 1}, {69, 2}, {64, 2}, {65, 2},
-                             {64, 1}, {62, 1}, {64, 4}, {69, 2}, {72, 1}, {74, 1},
-                             {76, 3}, {74, 1}, {72, 2}, {71, 2}, {69, 4}, {0, 4}};
-    Noise noise(101);
-    LowPass melodyTone, drumTone;
-    double phaseA = 0, phaseE = 0, phaseLow = 0, phaseMel = 0, phaseVib = 0;
-    for (size_t i = 0; i < out.Frames(); ++i) {
-        const double t = T(i);
-        const double swell = 0.6 + 0.4 * std::sin(2 * kPi * t / 16.0);
-        phaseA += MidiHz(45) / kRate;
-        phaseE += MidiHz(52) * 1.002 / kRate;
-        phaseLow += MidiHz(33) / kRate;
-        double drone = 0.22 * Organ(phaseA) + 0.16 * Organ(phaseE) + 0.2 * Sine(phaseLow);
-        drone *= swell * std::fmin(1.0, t / 4.0);
-        // Melody: find the note that sounds at t (the phrase repeats every 32 beats).
-        double pos = std::fmod(t / beat, 32.0), start = 0;
-        int note = 0;
-        double len = 1;
-        for (const auto& n : melody) {
-            if (pos < start + n[1]) {
-                note = n[0];
-                len = n[1];
-                break;
-            }
-            start += n[1];
-        }
-        double mel = 0.0;
-        if (note > 0 && t > 8.0 && t < 62.0) {
-            phaseVib += 5.0 / kRate;
-            const double hz = MidiHz(note - 12) * (1.0 + 0.004 * Sine(phaseVib));
-            phaseMel += hz / kRate;
-            const double env = Adsr((pos - start) * beat, len * beat * 0.9, 0.25, 0.4, 0.7, 0.3);
-            mel = melodyTone.Run(Saw(phaseMel) + 0.6 * Saw(phaseMel * 1.005), 1200.0) * env * 0.5;
-        }
-        // Slow beat: a low drum on the first and third beat of every bar after the opening.
-        double drum = 0.0;
-        if (t > 4.0 && t < 62.0) {
-            const double inBeat = std::fmod(t, 2.0 * beat);
-            drum = 0.5 * Drum(inBeat, 50.0, noise, drumTone);
-        }
-        out.Add(i, drone, -0.3);
-        out.Add(i, mel, 0.25);
-        out.Add(i, drum, 0.0);
-    }
-    out.Echo(0.37, 0.35, 0.35);
-    out.Normalise(0.8);
-    out.FadeEdges(1.5);
-    return out;
-}
-
-// The battle loop: eleven bars of four beats at 120 a minute. Every hit is written modulo the
-// loop's length, so the tails of the last bar ring on into the first and the seam is seamless.
-StereoBuffer Drums() {
-    const double beat = 0.5;
-    const size_t frames = static_cast<size_t>(11 * 4 * beat * kRate);
-    StereoBuffer out(11 * 4 * beat);
-    Noise noise(202);
-    // (beat within the bar in eighths, pitch, loudness, pan)
-    const double pattern[][4] = {{0, 55, 1.0, -0.2},
-                                 {3, 80, 0.5, 0.4},
-                                 {4, 55, 0.9, -0.2},
-                                 {6, 80, 0.6, 0.4},
-                                 {7, 95, 0.4, 0.5}};
-    for (int bar = 0; bar < 11; ++bar) {
-        for (const auto& hit : pattern) {
-            const size_t at = static_cast<size_t>((bar * 4 + hit[0] * 0.5) * beat * kRate);
-            LowPass lp;
-            const double accent = (bar % 4 == 3 && hit[0] >= 6) ? 1.3 : 1.0;
-            for (size_t k = 0; k < static_cast<size_t>(1.2 * kRate); ++k) {
-                const double v = hit[2] * accent * Drum(T(k), hit[1], noise, lp);
-                out.Add((at + k) % frames, v, hit[3]);
-            }
-        }
-    }
-    out.Normalise(0.85);
-    return out;
 }
 
 // Stone struck by a chisel, then a bright chime.
@@ -132,26 +36,6 @@ StereoBuffer Architect() {
     return out;
 }
 
-// A shaky bleat that turns into a growl.
-StereoBuffer BlackSheep() {
-    StereoBuffer out(1.4);
-    Noise noise(5);
-    Resonator formant;
-    double phase = 0;
-    for (size_t i = 0; i < out.Frames(); ++i) {
-        const double t = T(i);
-        const double hz =
-            (t < 0.6 ? 420.0 : 420.0 - 300.0 * (t - 0.6)) * (1.0 + 0.06 * Sine(t * 11.0));
-        phase += hz / kRate;
-        const double src = Saw(phase) + (t > 0.6 ? 0.6 * noise.Next() : 0.0);
-        formant.Run(src, t < 0.6 ? 1100.0 : 600.0, 3.0);
-        out.Add(i, formant.Band() * Adsr(t, 1.1, 0.05, 0.2, 0.8, 0.3), 0.0);
-    }
-    out.Normalise(0.8);
-    out.FadeEdges(0.01);
-    return out;
-}
-
 // A plucked string or bell run: notes at the given midi pitches and start times.
 void Plucks(StereoBuffer& out, const int* notes, int count, double step, double decay,
             double bell) {
@@ -166,16 +50,6 @@ void Plucks(StereoBuffer& out, const int* notes, int count, double step, double 
             out.Add(at + k, 0.3 * v, pan);
         }
     }
-}
-
-StereoBuffer Courtesan() {
-    StereoBuffer out(2.0);
-    const int notes[] = {72, 75, 79, 82, 84, 87, 91, 84};
-    Plucks(out, notes, 8, 0.08, 0.5, 0.2);
-    out.Echo(0.19, 0.3, 0.3);
-    out.Normalise(0.75);
-    out.FadeEdges(0.01);
-    return out;
 }
 
 StereoBuffer Rose() {
@@ -233,19 +107,29 @@ void Boom(StereoBuffer& out, uint32_t seed, double start, double level, double d
     }
 }
 
+// The outcast: a sly falling figure plucked on a dark string, and green fire flaring up around
+// her.
+StereoBuffer BlackSheep() {
+    StereoBuffer out(2.0);
+    const double figure[][2] = {{64, 0.0}, {63, 0.14}, {59, 0.28}, {58, 0.42}, {52, 0.62}};
+    for (int n = 0; n < 5; ++n)
+        Pluck(out, 60 + n, figure[n][1], figure[n][0], 0.9, 0.9, -0.4 + 0.2 * n);
+    Whoosh(out, 61, 500.0, 3200.0, 0.45, 1.2, 1.3);
+    Crack(out, 62, 0.55, 0.9, 0.25);
+    out.FadeEdges(0.005);
+    return out;
+}
+
+// The titan strides in: a heavy footfall with grit, then his great blade rings on steel.
 StereoBuffer Titan() {
-    StereoBuffer out(2.2);
-    Whoosh(out, 37, 200.0, 2400.0, 0.0, 0.7, 1.0);
-    Boom(out, 38, 0.65, 1.2, 0.45);
-    Noise noise(39);
-    Resonator clang;
-    for (size_t i = static_cast<size_t>(0.65 * kRate); i < out.Frames(); ++i) {
-        const double t = T(i) - 0.65;
-        clang.Run(noise.Next(), 1800.0, 20.0);
-        out.Add(i, 0.5 * clang.Band() * Strike(t, 0.001, 0.15), 0.2);
-    }
-    out.Normalise(0.9);
-    out.FadeEdges(0.01);
+    StereoBuffer out(2.4);
+    Whoosh(out, 37, 300.0, 2400.0, 0.0, 0.6, 0.9);
+    Boom(out, 38, 0.55, 0.5, 0.3);
+    Debris(out, 36, 0.56, 0.8, 0.5);
+    SteelClang(out, 0.57, 310.0, 0.5, 1.0, 0.2);
+    SteelClang(out, 0.59, 437.0, 0.35, 0.6, -0.3);
+    Crack(out, 39, 0.56, 0.12, 0.5);
+    out.FadeEdges(0.005);
     return out;
 }
 
@@ -314,28 +198,8 @@ StereoBuffer Warrioress() {
     return out;
 }
 
-// Voices humming a low chord on an open vowel.
-StereoBuffer Druids() {
-    StereoBuffer out(2.8);
-    const int notes[] = {43, 50, 55, 59};
-    Resonator vowel[4];
-    double phase[4] = {};
-    for (size_t i = 0; i < out.Frames(); ++i) {
-        const double t = T(i);
-        const double env = Adsr(t, 2.0, 0.5, 0.3, 0.85, 0.7);
-        for (int v = 0; v < 4; ++v) {
-            phase[v] += MidiHz(notes[v]) * (1.0 + 0.003 * Sine(t * (4.0 + v))) / kRate;
-            vowel[v].Run(Saw(phase[v]), 650.0 + 80 * v, 3.0);
-            out.Add(i, 0.4 * vowel[v].Band() * env, -0.6 + 0.4 * v);
-        }
-    }
-    out.Echo(0.29, 0.35, 0.3);
-    out.Normalise(0.75);
-    out.FadeEdges(0.01);
-    return out;
-}
-
-// Icy shimmer of high partials with the crackle of freezing.
+// Ice spreading over the tower: a shimmer of high partials and the small cracks of freezing,
+// each a tiny ringing tick rather than a bare sample.
 StereoBuffer Frost() {
     StereoBuffer out(2.2);
     Noise noise(50);
@@ -345,47 +209,46 @@ StereoBuffer Frost() {
         double shimmer = 0;
         for (int p = 0; p < 5; ++p)
             shimmer += Sine(partials[p] * t) * (0.5 + 0.5 * Sine(t * (3.0 + 1.7 * p)));
-        double crackle = 0;
-        if (noise.Next() > 0.995) crackle = noise.Next();  // sparse ticks of ice
         const double env = Adsr(t, 1.5, 0.3, 0.2, 0.8, 0.7);
-        out.Add(i, (0.08 * shimmer + 0.9 * crackle) * env, Sine(t * 0.7) * 0.6);
+        out.Add(i, 0.12 * shimmer * env, Sine(t * 0.7) * 0.6);
     }
-    out.Normalise(0.75);
+    for (int c = 0; c < 40; ++c) {
+        const double when = 0.05 + 1.6 * std::fabs(noise.Next());
+        SteelClang(out, when, 2400.0 + 1800.0 * std::fabs(noise.Next()), 0.012,
+                   0.25 + 0.25 * std::fabs(noise.Next()), noise.Next());
+    }
     out.FadeEdges(0.01);
     return out;
 }
 
-// A sharp crack followed by rolling thunder.
+// The crack of the strike tearing the air, then thunder rolling away.
 StereoBuffer Lightning() {
     StereoBuffer out(2.8);
-    Noise noise(54);
-    Resonator crack;
-    for (size_t i = 0; i < 8000; ++i) {
-        crack.Run(noise.Next(), 3000.0, 0.8);
-        out.Add(i, 1.5 * crack.Band() * Strike(T(i), 0.0003, 0.04), 0.3);
-    }
-    Boom(out, 55, 0.05, 0.7, 0.5);
-    Boom(out, 56, 0.5, 0.5, 0.7);
-    Boom(out, 57, 1.1, 0.35, 0.6);
-    out.Normalise(0.9);
-    out.FadeEdges(0.01);
+    Crack(out, 54, 0.0, 0.45, 1.2);
+    Boom(out, 55, 0.02, 0.35, 0.35);
+    RollingThunder(out, 56, 0.15, 2.5, 1.3);
+    Debris(out, 57, 0.05, 0.6, 0.25);
+    out.FadeEdges(0.005);
     return out;
 }
 
-// An eerie swell: detuned tones rising out of nothing, beating against each other.
+// Darkness falls: detuned tones rising out of nothing, beating against each other, with a cold
+// glitter above them.
 StereoBuffer Blacklight() {
     StereoBuffer out(2.6);
-    double a = 0, b = 0, c = 0;
+    double a = 0, b = 0, c = 0, d = 0;
     for (size_t i = 0; i < out.Frames(); ++i) {
         const double t = T(i);
-        const double rise = 1.0 + 0.15 * t;
-        a += 110.0 * rise / kRate;
-        b += 111.7 * rise / kRate;
-        c += 233.1 * rise / kRate;
-        const double env = Adsr(t, 2.0, 1.6, 0.1, 1.0, 0.6);
-        out.Add(i, (Triangle(a) + Triangle(b) + 0.5 * Sine(c)) * env, Sine(t * 0.9) * 0.7);
+        const double rise = 1.0 + 0.12 * t;
+        a += 220.0 * rise / kRate;
+        b += 223.1 * rise / kRate;
+        c += 329.6 * rise / kRate;
+        d += 1318.5 * rise / kRate;
+        const double env = Adsr(t, 1.9, 1.4, 0.1, 1.0, 0.6);
+        const double glitter = 0.25 * Sine(d) * (0.5 + 0.5 * Sine(t * 7.0));
+        out.Add(i, (0.6 * Triangle(a) + 0.6 * Triangle(b) + 0.4 * Sine(c) + glitter) * env,
+                Sine(t * 0.9) * 0.7);
     }
-    out.Normalise(0.7);
     out.FadeEdges(0.01);
     return out;
 }
@@ -422,10 +285,12 @@ StereoBuffer Shatter() {
     return out;
 }
 
+// A tower is hit: the thump of the blow, the crack of stone, and debris and grit raining down.
 StereoBuffer BoomSound() {
     StereoBuffer out(1.8);
-    Boom(out, 18, 0.0, 1.0, 0.5);
-    out.Normalise(0.9);
+    Boom(out, 18, 0.0, 0.55, 0.3);
+    Crack(out, 20, 0.0, 0.2, 0.8);
+    Debris(out, 21, 0.03, 1.3, 0.9);
     out.FadeEdges(0.005);
     return out;
 }
@@ -470,22 +335,18 @@ StereoBuffer Haunt() {
 
 const std::vector<SoundRecipe>& SoundBank() {
     static const std::vector<SoundRecipe> bank = {
-        {"carpathian.wav", Carpathian},
         {"architect.wav", Architect},
         {"blacksheep2.wav", BlackSheep},
-        {"courtesan.wav", Courtesan},
         {"rose.wav", Rose},
         {"seduction.wav", Seduction},
         {"titan.wav", Titan},
         {"warbeast.wav", WarBeast},
         {"warrioress.wav", Warrioress},
-        {"druids.wav", Druids},
         {"frost.wav", Frost},
         {"lightning.wav", Lightning},
         {"blacklight.wav", Blacklight},
         {"drake.wav", Drake},
         {"showb.wav", ShowB},
-        {"drums.wav", Drums},
         {"shatter.wav", Shatter},
         {"boom.wav", BoomSound},
         {"drip.wav", Drip},

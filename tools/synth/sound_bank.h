@@ -1,4 +1,5 @@
-// sound_bank.h -- the recipes of the twenty sounds, in the order of the game's sound players.
+// sound_bank.h -- the recipes of the synthesised effects, in the order of the game's sound
+// players (the music and the effects played on real instruments are scores under data/music).
 #pragma once
 
 #include <string>

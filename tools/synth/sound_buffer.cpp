@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <fstream>
+#include <iterator>
 
 #include "dsp.h"
 #include "toolkit/error.h"
@@ -91,6 +92,52 @@ void WriteWav(const std::string& path, const StereoBuffer& buffer) {
         Put16(out, static_cast<uint16_t>(ToPcm(buffer.right[i])));
     }
     if (!out) throw tk::Error("Cannot write sound file " + path);
+}
+
+StereoBuffer ReadWav(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw tk::Error("Cannot open sound file " + path);
+    const std::string s((std::istreambuf_iterator<char>(in)), {});
+    auto fail = [&](const std::string& why) {
+        return tk::Error("Sound file " + path + ": " + why);
+    };
+    auto le = [&](size_t at, int bytes) {
+        uint32_t v = 0;
+        for (int b = bytes - 1; b >= 0; --b)
+            v = (v << 8) | static_cast<unsigned char>(s[at + b]);
+        return v;
+    };
+    if (s.size() < 12 || s.compare(0, 4, "RIFF") || s.compare(8, 4, "WAVE"))
+        throw fail("not a RIFF WAVE file");
+    int channels = 0;
+    StereoBuffer out;
+    bool haveData = false;
+    for (size_t at = 12; at + 8 <= s.size();) {
+        const std::string id = s.substr(at, 4);
+        const size_t len = le(at + 4, 4);
+        if (len > s.size() - at - 8) throw fail("chunk " + id + " runs past the end");
+        if (id == "fmt ") {
+            if (len < 16) throw fail("short format chunk");
+            channels = static_cast<int>(le(at + 10, 2));
+            if (le(at + 8, 2) != 1 || le(at + 12, 4) != 44100 || le(at + 22, 2) != 16 ||
+                (channels != 1 && channels != 2))
+                throw fail("not 16-bit PCM at 44100 Hz, mono or stereo");
+        } else if (id == "data") {
+            if (channels == 0) throw fail("data before the format chunk");
+            const size_t frames = len / (2 * static_cast<size_t>(channels));
+            out.left.resize(frames);
+            out.right.resize(frames);
+            for (size_t i = 0; i < frames; ++i) {
+                const size_t p = at + 8 + i * 2 * channels;
+                out.left[i] = static_cast<int16_t>(le(p, 2)) / 32768.0;
+                out.right[i] = static_cast<int16_t>(le(p + 2 * (channels - 1), 2)) / 32768.0;
+            }
+            haveData = true;
+        }
+        at += 8 + len + (len & 1);
+    }
+    if (!haveData) throw fail("no sound data");
+    return out;
 }
 
 }  // namespace synth

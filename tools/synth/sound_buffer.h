@@ -8,7 +8,7 @@ namespace synth {
 
 struct StereoBuffer {
     std::vector<double> left, right;
-    explicit StereoBuffer(double seconds);
+    explicit StereoBuffer(double seconds = 0.0);
     size_t Frames() const { return left.size(); }
     // Adds a mono sample at frame i, placed by pan (-1 left .. 1 right).
     void Add(size_t i, double v, double pan = 0.0);
@@ -22,5 +22,9 @@ struct StereoBuffer {
 
 // Writes 16-bit PCM, 44.1 kHz stereo. Throws tk::Error naming the file when it cannot.
 void WriteWav(const std::string& path, const StereoBuffer& buffer);
+
+// Reads a WAV file of the game's own format (16-bit PCM, 44.1 kHz, stereo; mono is spread to
+// both channels). Anything else, missing or truncated throws tk::Error naming the file.
+StereoBuffer ReadWav(const std::string& path);
 
 }  // namespace synth
