@@ -61,18 +61,18 @@ screen_shows() {
 # Title, then START.
 e2e_title_origin
 # The credits' silver box and the tower with its lit window.
-screen_shows title 10 $((X + 360)) $((Y + 378)) '#C0C0C0' $((X + 120)) $((Y + 250)) '#5E626A' \
-    $((X + 60)) $((Y + 220)) '#FFCC55'
+screen_shows title 10 $((X + 360)) $((Y + 378)) '#C0C0C0' $((X + 150)) $((Y + 350)) '#5B626E' \
+    $((X + 182)) $((Y + 179)) '#F2B054'
 e2e_click_until Form2 $((X + 376 + 37)) $((Y + 392 + 12))
 
 # The intro: the game's name and the moon in its frame.
-screen_shows intro 10 184 52 '#B19A66' 244 64 '#DDB868' 304 76 '#6C3C0E' 1024 124 '#E6E5EA'
+screen_shows intro 10 184 52 '#7E4B20' 244 64 '#9D6E28' 304 76 '#713D16' 1024 124 '#DEDEE0'
 e2e_click_until Form11 $((W / 2)) $((H / 2))
 # The story: the picture of the heroine on the cliff.
-screen_shows story 10 688 160 '#C6CAD3' 220 196 '#808692' 556 436 '#989FA9' 1060 796 '#BCBFC6'
+screen_shows story 10 688 160 '#DDDEE3' 220 196 '#737782' 556 436 '#BEC1C8' 1060 796 '#C3C4C8'
 e2e_click_until Form6 $((W / 2)) $((H / 2))
 # The level screen: the map of the land, its sea, and the briefing's yellow text.
-screen_shows level 10 604 400 '#767650' 1072 316 '#1A2B47' 292 196 '#3D422E' 868 616 '#E9E900'
+screen_shows level 10 604 400 '#6B7249' 1072 316 '#142038' 292 196 '#1B2D43' 920 602 '#FFFF00'
 # Anywhere but its buttons at the lower right starts the battle.
 e2e_click_until Form4 $((W / 4)) $((H / 2))
 
@@ -93,6 +93,18 @@ sleep 2.5  # the level's picture slides away over the first 50 ticks
 #   slot k: g when card k is greyed (it cannot be paid: a click discards it), p when it can be
 #   paid, ? when neither (something covers it)
 readonly MARKER='#70CE58' SKULL='#D01617'
+# moon_colour #RRGGBB: which moon a pixel of the moon's disc belongs to, by its tint (the
+# painted moons have seas and craters, so no one colour names them), or ? for the sky.
+moon_colour() {
+    local r=$((16#${1:1:2})) g=$((16#${1:3:2})) b=$((16#${1:5:2}))
+    if [ $((r + g + b)) -lt 240 ]; then echo ?
+    elif [ $((b - r)) -gt 30 ]; then echo blue
+    elif [ $((r - g)) -gt 50 ] && [ $((r - b)) -gt 50 ]; then echo red
+    elif [ $((r - b)) -gt 40 ] && [ $((g - b)) -gt 40 ]; then echo yellow
+    elif [ $((r - b)) -lt 12 ] && [ $((b - r)) -lt 12 ] && [ $((r - g)) -lt 12 ] && [ $((g - r)) -lt 12 ]; then echo white
+    else echo ?
+    fi
+}
 read_battle() {
     grab
     local points=(1230 120 1244 136 75 908 100 908 $((W - 100)) 908 $((W - 75)) 908
@@ -104,12 +116,8 @@ read_battle() {
     mapfile -t v < <(e2e_last_pixels "${points[@]}")
     moon=?
     for i in 0 1; do
-        case "${v[$i]}" in
-            '#FFFFFF') moon=white ;; '#A1C1FE' | '#A4C4FF') moon=blue ;;
-            '#FE907F' | '#E47466') moon=red ;; '#FFF091' | '#FFF495') moon=yellow ;;
-            *) continue ;;
-        esac
-        break
+        moon=$(moon_colour "${v[$i]}")
+        [ "$moon" != ? ] && break
     done
     player=0 enemy=0 skull=0 dimmed=1
     [ "${v[2]}" = $MARKER ] && [ "${v[3]}" = $MARKER ] && player=1

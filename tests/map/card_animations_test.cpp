@@ -147,9 +147,11 @@ TEST_F(Animation, Card37sBeamFlickersFromTheFigureToTheRisingPictureAndCard50Fro
     Play(50);
     Tick();
     EXPECT_TRUE(Playing(11));
-    EXPECT_TRUE(
-        PictureAt(Frame(), Picture("Form4.Image25"), W() - 245, H() - s.EnemyTowerShown - 100)
-            .All());
+    // The frost stands on the enemy's tower down to its foot; the panels drawn after it cover
+    // what reaches below the ground line.
+    EXPECT_TRUE(PictureAt(Frame(), Picture("Form4.Image25"), W() - 245,
+                          H() - s.EnemyTowerShown - 100, 0, 0, -1, s.EnemyTowerShown)
+                    .All());
 }
 
 TEST_F(Animation, TheEnemyShowsItsSkullBoltAndCardOrHatchesTheCardItCannotPay) {

@@ -51,7 +51,7 @@ struct Story : ::testing::Test {
 TEST_F(Story, TheStoryIsWrappedInItsBoxAndDrawnWithTheScrollBeforeTheTick) {
     const auto& lines = Form2->Memo1.DisplayedLines();
     ASSERT_GE(lines.size(), 71u);
-    EXPECT_EQ(lines[0], "Orkut 15 - The Year of The Fall - 886");
+    EXPECT_EQ(lines[0], "Ny'reth 15 - The Year of The Fall - 886");
     Game().StoryScroll = 700;
     d.Wait(75);
     EXPECT_EQ(Game().StoryScroll, 701);
