@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench bench-idle test-sanitize soak fuzz contact-sheet clean package sound-report
+.PHONY: all deps configure build run test bench bench-idle test-sanitize soak soak-sanitize fuzz contact-sheet clean package sound-report check-fresh
 
 all: build
 
@@ -35,14 +35,30 @@ soak: build
 	@cmake --build $(BUILD) -j$(JOBS) --target vellmoor-soak
 	cd $(BUILD)/game && ../tests/soak/vellmoor-soak $(CAMPAIGNS)
 
-# Every fuzz target for FUZZ_SECONDS (30) each, built with clang in $(BUILD)-fuzz.
+# Whole campaigns in the AddressSanitizer + UndefinedBehaviorSanitizer build, several side by
+# side when cores allow (SOAK_RUNNERS, the cores by default): make soak-sanitize CAMPAIGNS=N.
+# Not part of CI: a campaign takes about ten minutes of CPU under the sanitizers.
+SOAK_RUNNERS ?= $(shell nproc)
+soak-sanitize: deps
+	@cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLMOOR_SANITIZE=ON >/dev/null
+	@cmake --build $(BUILD)-sanitize -j$(JOBS)
+	scripts/soak-sanitize $(BUILD)-sanitize $(CAMPAIGNS) $(SOAK_RUNNERS)
+
+# Every fuzz target, sharing FUZZ_TOTAL_SECONDS (180) out (or FUZZ_SECONDS each), built with
+# clang in $(BUILD)-fuzz.
 fuzz: deps
 	FUZZ_BUILD=$(BUILD)-fuzz JOBS=$(JOBS) scripts/fuzz
 
-# The Debian package, from the build: $(BUILD)/vellmoor_<version>_<arch>.deb.
+# The Debian packages, from the build: $(BUILD)/vellmoor_<version>_<arch>.deb (the program) and
+# $(BUILD)/vellmoor-data_<version>_all.deb (its pictures, sounds and texts).
 package: build
 	@cd $(BUILD) && cpack -G DEB >/dev/null
-	@ls $(BUILD)/vellmoor_*.deb
+	@ls $(BUILD)/vellmoor_*.deb $(BUILD)/vellmoor-data_*.deb
+
+# The README's test command on a fresh minimal Debian 12, then the packages installed there by
+# apt and started by a player (root, slow). WORKTREE=1 checks uncommitted work too.
+check-fresh:
+	scripts/check-fresh $(if $(WORKTREE),--worktree)
 
 bench: build
 	@cmake --build $(BUILD) -j$(JOBS) --target benchmarks

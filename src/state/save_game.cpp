@@ -1,15 +1,9 @@
 // save_game.cpp -- writing and reading the save file "zcxa1.txt".
 #include "state/save_game.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <fstream>
-
+#include "state/save_writer.h"
 #include "toolkit/error.h"
+#include "toolkit/files/regular_file.h"
 
 namespace vm {
 namespace {
@@ -35,18 +29,7 @@ std::string Printable(std::string_view line) {
 }
 
 // A real save is about a hundred bytes; anything this big is not one and is not read.
-constexpr long long kMaxSaveFileBytes = 1 << 20;
-
-bool WriteAll(int fd, const std::string& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
+constexpr std::size_t kMaxSaveFileBytes = std::size_t(1) << 20;
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -72,16 +55,7 @@ void WriteSaveLines(const std::vector<std::string>& lines, const std::string& pa
     std::string bytes;
     for (const std::string& line : lines)
         bytes += line + "\r\n";
-    const std::string temp = path + ".tmp";
-    const tk::Error failure("Cannot create file " + path);
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) throw failure;
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        throw failure;
-    }
+    ReplaceSaveFile(path, bytes);
 }
 
 void SaveGame(const GameState& state, const std::string& path) {
@@ -89,20 +63,15 @@ void SaveGame(const GameState& state, const std::string& path) {
 }
 
 std::vector<std::string> ReadSaveLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    struct stat info {};
-    if (!in || ::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
-        throw tk::Error("Cannot open file " + path);
-    }
-    if (info.st_size > kMaxSaveFileBytes) {
+    const tk::FileContents file = tk::ReadRegularFile(path, kMaxSaveFileBytes);
+    if (file.status == tk::FileStatus::TooLarge) {
         throw tk::Error("File " + path + " is too large to be a saved game (" +
-                        std::to_string(info.st_size) + " bytes)");
+                        std::to_string(file.size) + " bytes)");
     }
-    std::string bytes(static_cast<size_t>(info.st_size), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.gcount() != static_cast<std::streamsize>(bytes.size())) {
-        throw tk::Error("Cannot open file " + path);
-    }
+    if (file.status == tk::FileStatus::NotAFile)
+        throw tk::Error("Cannot open file " + path + ": it is " + file.kind + ", not a file");
+    if (file.status != tk::FileStatus::Read) throw tk::Error("Cannot open file " + path);
+    const std::string& bytes = file.bytes;
     std::vector<std::string> lines;
     std::string line;
     for (size_t i = 0; i < bytes.size(); ++i) {

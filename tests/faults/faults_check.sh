@@ -2,11 +2,13 @@
 # faults_check.sh -- the game with its files broken, one at a time, in a copy of the game folder
 # (links to the shipped files; only the broken one is a file of its own). Run through
 # vellmoor-script on the headless host:
-#   - a sound, a picture (bitmap or JPEG) or the story that is missing, cut short, garbage, a
-#     folder or a pipe: start-up stops with status 1 and a message that names the file;
+#   - a sound, a picture (bitmap or JPEG), the font or the story that is missing, cut short,
+#     garbage, a folder, a pipe or too large: start-up stops with status 1 and a message that
+#     names the file;
 #   - a help topic, a card description, a briefing, an achievement description or the credits
 #     that is missing, a folder, a pipe, too large or garbage: the screen that reads it reports the
-#     file by name (or shows what it holds as text), still draws, and the game goes on.
+#     file by name (or shows what it holds as text; a card description shows its start), still
+#     draws, and the game goes on.
 # $1 is the game folder. Prints one line per case; exits 1 when any case fails.
 set -u
 source=$(cd "${1:?usage: faults_check.sh GAME_DIR}" && pwd) || exit 2
@@ -34,7 +36,8 @@ garbage() {
 # spoil FILE HOW: breaks FILE (relative to the game folder) in the copy.
 #   missing, folder, pipe (a named pipe nobody writes to), cut (its first half), garbage (noise
 #   of its size), rows (a JPEG's header kept, its compressed rows noise), large (3 MB of
-#   ordinary text)
+#   ordinary text), huge (20 MB of it), silent (a WAV without samples), masks (the bitmap at
+#   32 bits, its colour masks swapping red and blue)
 spoil() {
     local path=$game/$1 shipped=$source/$1 size header
     size=$(stat -L -c %s "$shipped")
@@ -51,6 +54,26 @@ spoil() {
             { head -c $((header + 16)) "$shipped"; garbage $((size - header - 16)); } >"$path" ;;
         large) yes 'The towers stand and the moon turns over the land of Vellmoor.' |
             head -c 3000000 >"$path" ;;
+        huge) yes 'The towers stand and the moon turns over the land of Vellmoor.' |
+            head -c 20000000 >"$path" ;;
+        silent) # a whole WAV header, mono 16-bit 44100 Hz, and an empty data chunk
+            printf 'RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x44\xac\0\0\x88\x58\x01\0\x02\0\x10\0data\0\0\0\0' >"$path" ;;
+        masks) # the picture at its own size, 32-bit, with masks that put red and blue the
+            # other way round
+            python3 - "$shipped" "$path" <<'PY'
+import struct, sys
+d = open(sys.argv[1], 'rb').read()
+offset = struct.unpack_from('<I', d, 10)[0]
+width, height = struct.unpack_from('<ii', d, 18)
+stride = (width * 3 + 3) & ~3
+pixels = b''.join(d[offset + y * stride + 3 * x:offset + y * stride + 3 * x + 3] + b'\0'
+                  for y in range(abs(height)) for x in range(width))
+header = (struct.pack('<2sIHHI', b'BM', 66 + len(pixels), 0, 0, 66) +
+          struct.pack('<IiiHHIIiiII', 40, width, height, 1, 32, 3, len(pixels), 2835, 2835, 0, 0) +
+          struct.pack('<III', 0xFF, 0xFF00, 0xFF0000))
+open(sys.argv[2], 'wb').write(header + pixels)
+PY
+            ;;
         *) echo "unknown spoil $2"; exit 2 ;;
     esac
 }
@@ -143,6 +166,7 @@ refused shatter.wav cut
 refused boom.wav garbage
 refused drip.wav folder
 refused haunt2.wav pipe
+refused drums.wav silent
 
 # Pictures: every one is checked at start-up, a JPEG down to its last compressed row (a
 # broken skull would otherwise stop every battle at the enemy's first move).
@@ -154,11 +178,22 @@ refused pictures/Form6.Image15.jpg cut
 refused pictures/Form3.Image13.jpg garbage
 refused pictures/Form6.Image15.jpg rows
 refused pictures/Form3.Image6.jpg rows
+refused pictures/Form3.Image1.bmp folder
+refused pictures/Form3.Image4.jpg folder
+refused pictures/Form6.Image2.bmp pipe
+refused pictures/Form3.Image13.jpg pipe
+refused pictures/Form4.Image3.bmp masks
+
+# The font: every screen's text is laid out with it, the story's at start-up.
+refused DejaVuSans.ttf pipe
+refused DejaVuSans.ttf folder
+refused DejaVuSans.ttf garbage
 
 # The story is wrapped when the intro is made, at start-up.
 refused story.txt missing
 refused story.txt folder
 refused story.txt pipe
+refused story.txt huge
 
 # The credits: the title comes up with its silver box all the same, and START goes on.
 readonly TITLE="size 1280 1024
@@ -168,7 +203,7 @@ pixel Form1 360 378
 click Form1 413 404
 wait 100
 visible"
-for how in missing folder pipe; do
+for how in missing folder pipe large; do
     goes_on credits.txt $how "$TITLE" "visible Form1" "#C0C0C0" "visible Form2"
 done
 goes_on credits.txt garbage "$TITLE" no-error "visible Form1" "#C0C0C0" "visible Form2"
@@ -195,7 +230,7 @@ print TurnPhase"
 for how in missing folder pipe; do
     goes_on overview.txt $how "$HELP" "visible Form1 Form9" "#C0C0C0" "TurnPhase=1"
 done
-goes_on overview.txt large "$HELP" no-error "visible Form1 Form9" "#C0C0C0"
+goes_on overview.txt large "$HELP" "visible Form1 Form9" "#C0C0C0" "TurnPhase=1"
 goes_on overview.txt garbage "$HELP" no-error "visible Form1 Form9"
 
 # A card description: the tooltip's frame is drawn while the pointer rests on card 7, the

@@ -94,6 +94,15 @@ void BmpSeeds() {
     Bytes cut = Bmp(5, 4, 24, false, 0);
     cut.resize(cut.size() - 7);
     Write("bmp", "5x4_truncated.bmp", cut);
+    // Once drawn with red and blue swapped: masks other than the usual ones.
+    Bytes swapped = Bmp(2, 2, 32, false, 3);
+    swapped.insert(swapped.begin() + 54, 12, 0);
+    Put32(swapped, 10, 66);
+    Put32(swapped, 54, 0xFF);
+    Put32(swapped, 58, 0xFF00);
+    Put32(swapped, 62, 0xFF0000);
+    Put32(swapped, 2, std::uint32_t(swapped.size()));
+    Write("bmp", "2x2_32bit_swapped_masks.bmp", swapped);
 }
 
 // --- JPEGs ---
@@ -131,6 +140,11 @@ Bytes Jpeg(int w, int h, int components, bool progressive, int quality) {
 }
 
 void JpegSeeds() {
+    // The decoder's seeds are the start-up check's too.
+    const auto Write = [](const std::string&, const std::string& name, const Bytes& bytes) {
+        ::Write("jpeg", name, bytes);
+        ::Write("jpeg_check", name, bytes);
+    };
     Write("jpeg", "8x8_baseline.jpg", Jpeg(8, 8, 3, false, 75));
     Write("jpeg", "17x9_odd_size.jpg", Jpeg(17, 9, 3, false, 50));
     Write("jpeg", "16x16_progressive.jpg", Jpeg(16, 16, 3, true, 75));
@@ -192,6 +206,8 @@ void WavSeeds() {
     Write("wav", "stereo_16bit_44100.wav", Wav(1, 2, 44100, 16, 6, false, false));
     Write("wav", "extensible_list_chunk.wav", Wav(1, 2, 22050, 16, 5, true, true));
     Write("wav", "not_pcm.wav", Wav(3, 1, 8000, 16, 4, false, false));
+    // Once played as silence without a word.
+    Write("wav", "empty_data.wav", Wav(1, 1, 44100, 16, 0, false, false));
 }
 
 // --- texts (first bytes: font size, then the width as two bytes) ---
@@ -246,6 +262,182 @@ void MemoSeeds() {
                 "e\xbb\ttab\x01 \xff end"));
 }
 
+// --- the briefings and achievement texts, and the card descriptions (card byte first) ---
+
+void TickTextSeeds() {
+    Write("text", "briefing_crlf.txt", Text(kBriefing));
+    Write("text", "cr_only_no_last_end.txt", Text("Hold\rthe\r\rford"));
+    Write("text", "empty.txt", Text(""));
+    Write("text", "nul_and_latin1.txt", Bytes{'a', 0, 'b', '\n', 0xE9, 0xFF, '\r', '\n', '\n'});
+    Bytes card = {7};
+    const std::string description = "Bloodline\r\n\r\nYour tower +4. Enemy tower -2.\r\n";
+    card.insert(card.end(), description.begin(), description.end());
+    Write("card_text", "card7_crlf.txt", card);
+    Write("card_text", "card70_long_word.txt",
+          Text("\x45Unbreakablewordthatisfarwiderthanthetooltipbox and\rthen   spaces  "));
+    Write("card_text", "card1_empty.txt", Bytes{0});
+}
+
+// --- saves: Level, Flask, four bytes of flags, the fault, the byte the write stops after ---
+
+Bytes SaveCase(int level, int flask, std::uint32_t flags, int fault, int cut) {
+    Bytes v(9);
+    v[0] = std::uint8_t(level);
+    v[1] = std::uint8_t(flask);
+    Put32(v, 2, flags);
+    v[6] = std::uint8_t(fault);
+    Put16(v, 7, std::uint32_t(cut));
+    return v;
+}
+
+void SaveRoundTripSeeds() {
+    const std::uint32_t someFlags = 0x2AAA5555u & 0x3FFFFFFFu;
+    enum { None, Write_, Sync, Rename, InPlace = 4 };
+    Write("save_round_trip", "whole.bin", SaveCase(4, 17, someFlags, None, 0));
+    Write("save_round_trip", "cut_at_first_byte.bin", SaveCase(11, 80, someFlags, Write_, 0));
+    Write("save_round_trip", "cut_midway.bin", SaveCase(1, 0, 0, Write_, 50));
+    Write("save_round_trip", "sync_fails.bin", SaveCase(6, 40, someFlags, Sync, 0));
+    Write("save_round_trip", "rename_fails.bin", SaveCase(9, 3, 0x3FFFFFFF, Rename, 0));
+    Write("save_round_trip", "in_place_cut_midway.bin",
+          SaveCase(2, 5, someFlags, InPlace | Write_, 60));
+    Write("save_round_trip", "in_place_sync_fails.bin", SaveCase(3, 7, 0, InPlace | Sync, 0));
+    Write("save_round_trip", "level_12.bin", SaveCase(12, 0, 0, None, 0));
+    Write("save_round_trip", "flag_of_three.bin", SaveCase(5, 5, 0xC0000000u | 7, Write_, 20));
+}
+
+// --- a face: the smallest TrueType file the font loader takes, two outlined glyphs ---
+
+void Put16BE(Bytes& v, std::uint32_t x) {
+    v.push_back(std::uint8_t(x >> 8));
+    v.push_back(std::uint8_t(x));
+}
+void Put32BE(Bytes& v, std::uint32_t x) {
+    Put16BE(v, x >> 16);
+    Put16BE(v, x & 0xFFFF);
+}
+
+// A simple glyph: its contours' points, all on the curve, as 16-bit deltas.
+Bytes Outline(const std::vector<std::vector<std::pair<int, int>>>& contours) {
+    Bytes g;
+    int xMin = 1 << 20, yMin = 1 << 20, xMax = -xMin, yMax = -yMin, points = 0;
+    for (const auto& c : contours)
+        for (auto [x, y] : c) {
+            xMin = std::min(xMin, x), yMin = std::min(yMin, y);
+            xMax = std::max(xMax, x), yMax = std::max(yMax, y);
+        }
+    Put16BE(g, std::uint32_t(contours.size()));
+    for (int v : {xMin, yMin, xMax, yMax})
+        Put16BE(g, std::uint32_t(v) & 0xFFFF);
+    for (const auto& c : contours) {
+        points += int(c.size());
+        Put16BE(g, std::uint32_t(points - 1));
+    }
+    Put16BE(g, 0);  // no instructions
+    g.insert(g.end(), std::size_t(points), 0x01);
+    for (int axis = 0; axis < 2; ++axis) {
+        int last = 0;
+        for (const auto& c : contours)
+            for (auto p : c) {
+                const int v = axis == 0 ? p.first : p.second;
+                Put16BE(g, std::uint32_t(v - last) & 0xFFFF);
+                last = v;
+            }
+    }
+    if (g.size() % 2) g.push_back(0);
+    return g;
+}
+
+Bytes Face() {
+    const Bytes box = Outline({{{100, 0}, {100, 700}, {500, 700}, {500, 0}},
+                               {{200, 100}, {400, 100}, {400, 600}, {200, 600}}});
+    const Bytes peak = Outline({{{50, 0}, {300, 700}, {550, 0}}});
+    const int glyphs = 3;  // .notdef (empty), box, peak
+    Bytes glyf = box;
+    glyf.insert(glyf.end(), peak.begin(), peak.end());
+    Bytes loca;
+    for (std::size_t at : {std::size_t(0), std::size_t(0), box.size(), glyf.size()})
+        Put16BE(loca, std::uint32_t(at / 2));
+    Bytes head;
+    for (std::uint32_t x : {0x00010000u, 0x00010000u, 0u, 0x5F0F3CF5u})
+        Put32BE(head, x);
+    Put16BE(head, 0x000B);  // flags
+    Put16BE(head, 1000);    // units per em
+    for (int i = 0; i < 4; ++i)
+        Put32BE(head, 0);                          // created, modified
+    for (int v : {0, 0, 600, 700, 0, 8, 2, 0, 0})  // box, style, smallest size, hint, short loca
+        Put16BE(head, std::uint32_t(v) & 0xFFFF);
+    Bytes hhea;
+    Put32BE(hhea, 0x00010000);
+    for (int v : {800, -200, 0, 600, 0, 0, 600, 1, 0, 0, 0, 0, 0, 0, 0, glyphs})
+        Put16BE(hhea, std::uint32_t(v) & 0xFFFF);
+    Bytes maxp;
+    Put32BE(maxp, 0x00010000);
+    for (int v : {glyphs, 8, 2, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0})
+        Put16BE(maxp, std::uint32_t(v));
+    Bytes hmtx;
+    for (int g = 0; g < glyphs; ++g) {
+        Put16BE(hmtx, 600);
+        Put16BE(hmtx, g == 2 ? 50 : 100);
+    }
+    // cmap: Windows Unicode, format 4; A and a are the box, B and b the peak.
+    Bytes cmap;
+    for (int v : {0, 1, 3, 1})
+        Put16BE(cmap, std::uint32_t(v));
+    Put32BE(cmap, 12);
+    const std::uint32_t starts[] = {0x41, 0x61, 0xFFFF}, ends[] = {0x42, 0x62, 0xFFFF};
+    const int deltas[] = {1 - 0x41, 1 - 0x61, 1};
+    Bytes sub;
+    for (int v : {4, 16 + 8 * 3, 0, 6, 4, 1, 2})
+        Put16BE(sub, std::uint32_t(v));
+    for (std::uint32_t e : ends)
+        Put16BE(sub, e);
+    Put16BE(sub, 0);
+    for (std::uint32_t st : starts)
+        Put16BE(sub, st);
+    for (int d : deltas)
+        Put16BE(sub, std::uint32_t(d) & 0xFFFF);
+    for (int i = 0; i < 3; ++i)
+        Put16BE(sub, 0);
+    cmap.insert(cmap.end(), sub.begin(), sub.end());
+
+    const std::vector<std::pair<const char*, const Bytes*>> tables = {
+        {"cmap", &cmap}, {"glyf", &glyf}, {"head", &head}, {"hhea", &hhea},
+        {"hmtx", &hmtx}, {"loca", &loca}, {"maxp", &maxp}};
+    Bytes font;
+    Put32BE(font, 0x00010000);
+    for (int v : {int(tables.size()), 64, 2, 16 * int(tables.size()) - 64})
+        Put16BE(font, std::uint32_t(v));
+    std::size_t offset = 12 + 16 * tables.size();
+    Bytes bodies;
+    for (auto [tag, table] : tables) {
+        Bytes padded = *table;
+        padded.resize((padded.size() + 3) & ~std::size_t(3), 0);
+        std::uint32_t sum = 0;
+        for (std::size_t i = 0; i < padded.size(); i += 4)
+            sum += std::uint32_t(padded[i]) << 24 | padded[i + 1] << 16 | padded[i + 2] << 8 |
+                   padded[i + 3];
+        font.insert(font.end(), tag, tag + 4);
+        Put32BE(font, sum);
+        Put32BE(font, std::uint32_t(offset + bodies.size()));
+        Put32BE(font, std::uint32_t(table->size()));
+        bodies.insert(bodies.end(), padded.begin(), padded.end());
+    }
+    font.insert(font.end(), bodies.begin(), bodies.end());
+    return font;
+}
+
+void FontSeeds() {
+    // First byte: the size in points less one.
+    Bytes face = {10};
+    const Bytes body = Face();
+    face.insert(face.end(), body.begin(), body.end());
+    Write("font", "two_glyphs_11pt.ttf", face);
+    face[0] = 47;
+    Write("font", "two_glyphs_48pt.ttf", face);
+    face.resize(face.size() / 2);
+    Write("font", "cut_in_half.ttf", face);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -260,5 +452,8 @@ int main(int argc, char** argv) {
     WavSeeds();
     TextSeeds();
     MemoSeeds();
+    TickTextSeeds();
+    SaveRoundTripSeeds();
+    FontSeeds();
     return 0;
 }

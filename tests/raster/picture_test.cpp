@@ -149,6 +149,40 @@ TEST(PictureBmp, TopDownAnd32BitAccepted) {
     EXPECT_EQ(b.At(0, 1), 0x445566u);
 }
 
+// A 32-bit bitmap with colour masks is read by the usual masks; any other order (here red and
+// blue swapped) would be drawn in the wrong colours, so it is refused by name.
+TEST(PictureBmp, ThirtyTwoBitMasksAreHonouredOrRefused) {
+    auto masked = [](std::uint32_t red, std::uint32_t blue) {
+        std::vector<std::uint8_t> v(66 + 4);
+        v[0] = 'B';
+        v[1] = 'M';
+        Put32(v, 10, 66);
+        Put32(v, 14, 40);
+        Put32(v, 18, 1);
+        Put32(v, 22, 1);
+        v[26] = 1;
+        v[28] = 32;
+        v[30] = 3;  // BI_BITFIELDS
+        Put32(v, 54, red);
+        Put32(v, 58, 0xFF00);
+        Put32(v, 62, blue);
+        v[66] = 0x33, v[67] = 0x22, v[68] = 0x11;
+        return v;
+    };
+    const auto usual = masked(0xFF0000, 0xFF);
+    EXPECT_EQ(tk::DecodeBmp(usual.data(), usual.size(), "usual.bmp").At(0, 0), 0x112233u);
+    const auto swapped = masked(0xFF, 0xFF0000);
+    try {
+        tk::DecodeBmp(swapped.data(), swapped.size(), "swapped.bmp");
+        ADD_FAILURE() << "a bitmap with swapped masks was drawn";
+    } catch (const tk::Error& e) {
+        EXPECT_EQ(
+            std::string(e.what()).rfind("Cannot load picture swapped.bmp: 32-bit colour masks", 0),
+            0u)
+            << e.what();
+    }
+}
+
 TEST(PictureBmp, BrokenFilesGiveErrorsNamingTheFile) {
     tk::Bitmap art(4, 4, 0x808080);
     std::vector<std::uint8_t> good = MakeBmp(art);

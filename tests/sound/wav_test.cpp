@@ -99,6 +99,11 @@ TEST(WavDecoding, BrokenFilesRaiseAnErrorNamingTheFile) {
     EXPECT_NE(ErrorOf(MakeWav({.blockAlign = 0}, Pcm16({1}))).find("block size"),
               std::string::npos);
 
+    // No samples at all (or only part of one frame) would play as silence without a word.
+    EXPECT_EQ(ErrorOf(MakeWav({.channels = 1}, {})),
+              "Cannot open sound test.wav: no samples (the data chunk is empty)");
+    EXPECT_NE(ErrorOf(MakeWav({.channels = 2}, {1, 2, 3})).find("no samples"), std::string::npos);
+
     // A low rate with a long data chunk would need gigabytes: refused, not allocated.
     std::vector<std::uint8_t> longData(std::size_t(6) * 1000 * 1000, 0);
     EXPECT_NE(ErrorOf(MakeWav({.rate = 1000, .bits = 8}, longData)).find("too long"),

@@ -209,6 +209,8 @@ TEST_F(SaveFile, FailedSaveLeavesTheOldFileWhole) {
     const std::string before = Read();
 
     if (::geteuid() != 0) {  // root writes anywhere, so the read-only folder proves nothing
+        // A read-only folder alone saves in place; with the save read-only as well it fails.
+        ::chmod(path_.c_str(), 0444);
         ::chmod(dir_.c_str(), 0555);
         GameState next;
         next.Level = 9;
@@ -219,6 +221,7 @@ TEST_F(SaveFile, FailedSaveLeavesTheOldFileWhole) {
             EXPECT_EQ(std::string(e.what()), "Cannot create file " + path_);
         }
         ::chmod(dir_.c_str(), 0755);
+        ::chmod(path_.c_str(), 0644);
         EXPECT_EQ(Read(), before);
     }
 

@@ -98,6 +98,21 @@ TEST_F(MemoFixture, AFolderOrAPipeRaisesNamingItAndKeepsTheLines) {
     }
 }
 
+// The story, a help topic or the credits of 20 MB once took hundreds of megabytes to show.
+TEST_F(MemoFixture, ATextOverAMegabyteIsRefusedNamingItAndKeepsTheLines) {
+    memo->SetLines({"kept"});
+    const std::string path = Write("story.txt", std::string(20'000'000, 'w'));
+    try {
+        memo->LoadFromFile(path);
+        ADD_FAILURE() << "20 MB loaded";
+    } catch (const tk::Error& e) {
+        EXPECT_EQ(std::string(e.what()), "File " + path + " is too large to show (20000000 bytes)");
+    }
+    EXPECT_EQ(memo->Lines(), std::vector<std::string>{"kept"});
+    memo->LoadFromFile(Write("story.txt", std::string(tk::Memo::kMaxFileBytes, 'w')));
+    EXPECT_EQ(memo->Count(), 1);
+}
+
 TEST_F(MemoFixture, WordWrapGivesDisplayedLinesWithinTheWidthAndScrollingStopsAtTheEnd) {
     memo->wordWrap = true;
     memo->SetLines({"the tower of the moon stands tall above the drowned marsh", "", "end"});

@@ -1,8 +1,11 @@
 // card_tooltip.cpp -- reading, laying out and drawing a card's description.
 #include "screens/map/card_tooltip.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <string_view>
 
@@ -24,18 +27,32 @@ constexpr tk::Color kTextColour = tk::Rgb(0xFF, 0xFF, 0x00);
 }  // namespace
 
 bool CardDescriptions::ReadFile(const char* name) {
-    std::FILE* file = std::fopen(name, "rb");
-    if (!file) return false;
+    // Non-blocking, and only a regular file: whatever took the file's place since it was looked
+    // at cannot hang the tick.
+    const int fd = ::open(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
     ++fileReads_;
     text_.clear();
     char chunk[4096];
-    std::size_t got = 0;
+    ssize_t got = 0;
+    bool ok = true;
     // Thirteen lines of a 225-pixel box come from the start of the file: a huge file is read
     // only as far as they could reach, so it cannot stall the tick.
-    while (text_.size() < kMostBytesShown && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        text_.append(chunk, got);
-    const bool ok = !std::ferror(file);
-    std::fclose(file);
+    while (text_.size() < kMostBytesShown) {
+        got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            ok = got == 0;
+            break;
+        }
+        text_.append(chunk, std::size_t(got));
+    }
+    ::close(fd);
     // A lone CR ends a line too, as in the game's text boxes.
     for (std::size_t i = 0; i < text_.size(); ++i) {
         if (text_[i] == '\r' && (i + 1 == text_.size() || text_[i + 1] != '\n')) text_[i] = '\n';

@@ -5,7 +5,10 @@
 // /usr/share/fonts/truetype/dejavu/. A missing face raises tk::Error naming the file.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -29,7 +32,13 @@ struct GlyphSet {
 
 int PixelSizeForPoints(int points);
 
-// The cached set for a size; built on first use and kept for the program's life.
+// The set of a face file held in memory, at a size; `name` labels the message of
+// tk::Error("Cannot load font <name>: ...") for bytes that are no usable face.
+std::unique_ptr<GlyphSet> BuildGlyphSet(const std::uint8_t* data, std::size_t size, int points,
+                                        const std::string& name);
+
+// The cached set for a size; built on first use and kept for the program's life. The face file
+// is read without blocking; a folder, a pipe or a device at its name raises tk::Error naming it.
 const GlyphSet& GlyphsFor(int points, bool bold);
 
 // Width of a Latin-1 text in pixels (sum of advances).

@@ -6,11 +6,10 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include <utility>
 
 #include "toolkit/error.h"
+#include "toolkit/files/regular_file.h"
 
 namespace tk {
 namespace {
@@ -19,10 +18,19 @@ namespace {
     throw Error("Cannot load picture " + name + ": " + reason);
 }
 
-std::vector<std::uint8_t> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) Fail(path, "file cannot be opened");
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+// Far above any picture file of the game: the largest picture allowed below, at 32 bits.
+constexpr std::size_t kMaxPictureFileBytes = std::size_t(80) << 20;
+
+// The whole file; a folder, a pipe or a device in the picture's place is refused by name at
+// once, never waited on.
+std::string ReadFile(const std::string& path) {
+    FileContents file = ReadRegularFile(path, kMaxPictureFileBytes);
+    if (file.status != FileStatus::Read) Fail(path, WhyNotRead(file, kMaxPictureFileBytes));
+    return std::move(file.bytes);
+}
+
+const std::uint8_t* Bytes(const std::string& data) {
+    return reinterpret_cast<const std::uint8_t*>(data.data());
 }
 
 std::uint32_t U16(const std::uint8_t* p) {
@@ -57,8 +65,15 @@ BmpLayout ParseBmpHeader(const std::uint8_t* d, std::size_t size, const std::str
     if (U16(d + 26) != 1) Fail(name, "bad plane count");
     std::uint32_t bits = U16(d + 28), compression = U32(d + 30);
     if (bits != 24 && bits != 32) Fail(name, "only 24-bit and 32-bit bitmaps are supported");
-    // 32-bit files often say BI_BITFIELDS (3) with the usual masks; 24-bit must be BI_RGB.
+    // 32-bit files often say BI_BITFIELDS (3); only the usual masks, which the pixels are read
+    // by, are taken: any other order would be drawn in the wrong colours. 24-bit must be BI_RGB.
     if (compression != 0 && !(bits == 32 && compression == 3)) Fail(name, "compressed bitmap");
+    if (compression == 3) {
+        // The masks follow a 40-byte info header, or lie inside a longer one: bytes 54..65.
+        if ((infoSize != 40 && infoSize < 52) || size < 66) Fail(name, "colour masks missing");
+        if (U32(d + 54) != 0xFF0000 || U32(d + 58) != 0xFF00 || U32(d + 62) != 0xFF)
+            Fail(name, "32-bit colour masks other than 8-bit red, green, blue");
+    }
     if (w <= 0 || w > 65535 || h == 0 || h < -65535 || h > 65535) Fail(name, "bad size");
     L.width = w;
     L.bottomUp = h > 0;
@@ -201,21 +216,22 @@ Bitmap DecodeJpeg(const std::uint8_t* data, std::size_t size, const std::string&
 }
 
 PictureProbe ProbePicture(const std::string& path, ProbeDepth depth) {
-    std::vector<std::uint8_t> d = ReadFile(path);
+    const std::string file = ReadFile(path);
+    const std::uint8_t* d = Bytes(file);
     PictureProbe p;
-    if (d.size() >= 2 && d[0] == 'B' && d[1] == 'M') {
-        BmpLayout L = ParseBmpHeader(d.data(), d.size(), path);
+    if (file.size() >= 2 && d[0] == 'B' && d[1] == 'M') {
+        BmpLayout L = ParseBmpHeader(d, file.size(), path);
         p.format = PictureFormat::Bitmap;
         p.width = L.width;
         p.height = L.height;
-        p.bottomLeft = BmpPixel(d.data(), L, 0, L.height - 1);
+        p.bottomLeft = BmpPixel(d, L, 0, L.height - 1);
         return p;
     }
-    if (d.size() >= 4 && d[0] == 0xFF && d[1] == 0xD8) {
+    if (file.size() >= 4 && d[0] == 0xFF && d[1] == 0xD8) {
         Bitmap size;
         char message[JMSG_LENGTH_MAX] = {};
         const JpegRead read = depth == ProbeDepth::AllData ? JpegRead::CheckRows : JpegRead::Header;
-        if (!DecodeJpegInto(d.data(), d.size(), size, message, read)) Fail(path, message);
+        if (!DecodeJpegInto(d, file.size(), size, message, read)) Fail(path, message);
         p.format = PictureFormat::Jpeg;
         p.width = size.width;
         p.height = size.height;
@@ -237,9 +253,9 @@ Picture::Picture(std::string path, PictureFormat format, bool transparent)
 
 const Bitmap& Picture::Pixels() const {
     if (!decoded_) {
-        std::vector<std::uint8_t> d = ReadFile(path_);
-        pixels_ = format_ == PictureFormat::Jpeg ? DecodeJpeg(d.data(), d.size(), path_)
-                                                 : DecodeBmp(d.data(), d.size(), path_);
+        const std::string file = ReadFile(path_);
+        pixels_ = format_ == PictureFormat::Jpeg ? DecodeJpeg(Bytes(file), file.size(), path_)
+                                                 : DecodeBmp(Bytes(file), file.size(), path_);
         if (pixels_.width != width_ || pixels_.height != height_)
             Fail(path_, "file changed since it was checked");
         decoded_ = true;

@@ -119,6 +119,8 @@ SoundData DecodeWav(const std::uint8_t* data, std::size_t size, const std::strin
             if (!haveFormat) Fail(name, "data chunk before the format chunk");
             // A trailing partial frame carries no whole sample: it is left out.
             std::int64_t frames = std::int64_t(chunkSize / std::uint64_t(format.blockAlign));
+            // A sound that would play as nothing is as broken as a missing one.
+            if (frames == 0) Fail(name, "no samples (the data chunk is empty)");
             return Convert(body, frames, format, name);
         }
         pos = std::size_t(bodyEnd + (chunkSize & 1));  // chunks are padded to even sizes

@@ -18,7 +18,7 @@ struct SoundData {
 
 // Decodes a PCM WAV file (8 or 16 bit, mono or stereo, 1000 .. 192000 Hz) held in memory and
 // converts it once to kMixRate stereo (linear resampling). Every chunk size is checked against
-// the data; anything missing, truncated or unsupported raises
+// the data; anything missing, truncated, unsupported or without a single sample raises
 // tk::Error("Cannot open sound <name>: <reason>"). `name` only labels the message.
 SoundData DecodeWav(const std::uint8_t* data, std::size_t size, const std::string& name);
 

@@ -1,15 +1,11 @@
 // memo.cpp -- the text box's line rules, wrapping, scrolling and painting.
 #include "toolkit/ui/memo.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <fstream>
 
 #include "toolkit/error.h"
+#include "toolkit/files/regular_file.h"
 #include "toolkit/raster/font.h"
 #include "toolkit/raster/text_layout.h"
 #include "toolkit/ui/bevel.h"
@@ -20,34 +16,16 @@ namespace {
 const std::string kEmpty;
 }
 
-namespace {
-// Closes the descriptor on every way out.
-struct TextFile {
-    int fd;
-    ~TextFile() {
-        if (fd >= 0) ::close(fd);
-    }
-};
-}  // namespace
-
 void Memo::LoadFromFile(const std::string& fileName) {
-    // Non-blocking, so that a pipe left under the file's name cannot hang the game; only a
-    // regular file is read, so a folder of that name is refused by name as well.
-    TextFile file{::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
-    struct stat info {};
-    if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode))
-        throw Error("Cannot open file " + fileName);
-    std::string data(std::size_t(info.st_size), '\0');
-    std::size_t done = 0;
-    for (;;) {
-        if (done == data.size()) data.resize(data.size() + 65536);  // it grew since
-        const ssize_t n = ::read(file.fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) throw Error("Cannot open file " + fileName);
-        if (n == 0) break;
-        done += std::size_t(n);
+    // Read without blocking, so that a pipe left under the file's name cannot hang the game;
+    // only a regular file is read, so a folder of that name is refused by name as well.
+    const FileContents file = ReadRegularFile(fileName, kMaxFileBytes);
+    if (file.status == FileStatus::TooLarge) {
+        throw Error("File " + fileName + " is too large to show (" + std::to_string(file.size) +
+                    " bytes)");
     }
-    data.resize(done);
+    if (file.status != FileStatus::Read) throw Error("Cannot open file " + fileName);
+    const std::string& data = file.bytes;
     std::vector<std::string> lines;
     std::string current;
     for (std::size_t i = 0; i < data.size(); ++i) {

@@ -1,6 +1,7 @@
 // memo.h -- a multi-line text box: a line buffer for text files, and a widget when visible.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,12 @@ class Memo : public Component {
     bool wordWrap = true;
     bool scrollBar = false;  // a vertical scroll bar at the right edge
 
+    // Anything larger is no text of ours (the story, help and credits are a few kilobytes).
+    static constexpr std::size_t kMaxFileBytes = std::size_t(1) << 20;
+
     // Replaces the lines with the file's; CR LF, LF and CR all end a line. A file that cannot be
-    // opened raises "Cannot open file NAME" before the lines are touched.
+    // opened, or a folder or pipe in its place, raises "Cannot open file NAME", one over
+    // kMaxFileBytes "File NAME is too large to show (N bytes)", before the lines are touched.
     void LoadFromFile(const std::string& fileName);
     // Writes every line followed by CR LF; raises "Cannot create file NAME" on failure.
     void SaveToFile(const std::string& fileName) const;
