@@ -88,20 +88,21 @@ e2e_wait_pixel() {
     return 1
 }
 
-# e2e_wait_window NAME [SECONDS]: waits until a visible window with this caption exists;
-# status 1 (and why on stderr) when it does not within SECONDS (default 10), or at once when
-# the game started by e2e_start_game has ended meanwhile.
-e2e_wait_window() {
-    local tries=$(( ${2:-10} * 10 ))
-    for _ in $(seq "$tries"); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && return 0
+# e2e_wait_until WHAT SECONDS COMMAND...: waits until COMMAND succeeds; status 1 (and why on
+# stderr) when it does not within SECONDS, or at once when the game started by e2e_start_game
+# has ended meanwhile.
+e2e_wait_until() {
+    local what=$1 seconds=$2
+    shift 2
+    for _ in $(seq $((seconds * 10))); do
+        "$@" && return 0
         if e2e_game_ended; then
-            echo "no window $1: the game has ended" >&2
+            echo "no $what: the game has ended" >&2
             return 1
         fi
         sleep 0.1
     done
-    echo "no window $1 after ${2:-10} s" >&2
+    echo "no $what after $seconds s" >&2
     return 1
 }
 
@@ -112,20 +113,13 @@ e2e_find_form() {
     xdotool search --onlyvisible --classname "^$1\$" 2>/dev/null
 }
 
-# e2e_wait_form FORM [SECONDS]: e2e_wait_window for the game's form FORM.
-e2e_wait_form() {
-    local tries=$(( ${2:-10} * 10 ))
-    for _ in $(seq "$tries"); do
-        [ -n "$(e2e_find_form "$1")" ] && return 0
-        if e2e_game_ended; then
-            echo "no window $1: the game has ended" >&2
-            return 1
-        fi
-        sleep 0.1
-    done
-    echo "no window $1 after ${2:-10} s" >&2
-    return 1
-}
+e2e_form_shown() { [ -n "$(e2e_find_form "$1")" ]; }
+e2e_caption_shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+
+# e2e_wait_window CAPTION [SECONDS]: waits until a visible window with this caption exists
+# (default 10 s); e2e_wait_form FORM [SECONDS]: the same for the game's form FORM.
+e2e_wait_window() { e2e_wait_until "window $1" "${2:-10}" e2e_caption_shown "$1"; }
+e2e_wait_form() { e2e_wait_until "window $1" "${2:-10}" e2e_form_shown "$1"; }
 
 # e2e_audio_peak: the largest |sample| SDL has written to the disk audio file so far.
 e2e_audio_peak() {

@@ -68,6 +68,16 @@ class MapScreen : public ::testing::Test {
     // The level intro is switched off and the pointer rests in an empty part of the sky, so a
     // test sets only what it is about before its first tick.
     void EnterBattle(int level = 4) {
+        ShowBattle(level);
+        ASSERT_TRUE(Form4->Visible());
+        s.LevelIntroTicks = 0;
+        for (int k = 1; k <= 5; ++k)
+            s.SlotPendant[std::size_t(k)] = 0;
+        s.DropSlot = 0;
+        PointAt(W() / 2, H() / 2 + 40);
+    }
+    // The clicks alone, up to the moment the level screen hands over to the battle.
+    void ShowBattle(int level = 4) {
         d.Click(*Form1, Form1->Button1.left + 5, Form1->Button1.top + 5);
         d.Wait(20);
         d.Click(*Form2, 400, 300);
@@ -76,12 +86,6 @@ class MapScreen : public ::testing::Test {
         d.Wait(80);
         Game().Level = level;
         d.Click(*Form6, 10, 10);
-        ASSERT_TRUE(Form4->Visible());
-        s.LevelIntroTicks = 0;
-        for (int k = 1; k <= 5; ++k)
-            s.SlotPendant[std::size_t(k)] = 0;
-        s.DropSlot = 0;
-        PointAt(W() / 2, H() / 2 + 40);
     }
     int W() const { return Form4->W(); }
     int H() const { return Form4->H(); }

@@ -192,15 +192,9 @@ TEST_F(MapInput, TheQuestionMarkBringsTheInstructionsWhileTheBattleGoesOnAndXEnd
 
 // From the moment the battle is shown, the top-left corner is the sound switch and nothing
 // else: never the "X" that ends the program.
-TEST(MapButtons, TheTopLeftCornerIsTheSoundSwitchFromTheBattlesFirstMoment) {
-    GameDriver d(43200000, 1280, 720);
-    d.Click(*Form1, Form1->Button1.left + 5, Form1->Button1.top + 5);
-    d.Wait(20);
-    d.Click(*Form2, 400, 300);
-    d.Wait(80);
-    d.Click(*Form11, 400, 300);
-    d.Wait(80);
-    d.Click(*Form6, 10, 10);
+using MapButtons = MapScreen;
+TEST_F(MapButtons, TheTopLeftCornerIsTheSoundSwitchFromTheBattlesFirstMoment) {
+    ShowBattle();
     ASSERT_TRUE(Form4->Visible());
     int expected = Game().MusicSwitch;
     for (int ms = 0; ms < 4 * Form4->Timer1.Interval(); ms += 5) {
