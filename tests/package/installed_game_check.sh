@@ -18,7 +18,7 @@ snapshot >"$E2E_DIR/tree.before"
 home=$E2E_DIR/home
 folder=$home/.local/share/vellmoor
 mkdir -p "$home"
-(cd / && exec env -u XDG_DATA_HOME HOME="$home" "$prefix/bin/vellmoor") >"$E2E_DIR/game.log" 2>&1 &
+(cd / && exec env -u XDG_DATA_HOME HOME="$home" "$prefix/games/vellmoor") >"$E2E_DIR/game.log" 2>&1 &
 E2E_GAME_PID=$!
 trap 'kill $E2E_GAME_PID 2>/dev/null; wait $E2E_GAME_PID 2>/dev/null' EXIT
 

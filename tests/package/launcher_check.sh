@@ -16,9 +16,9 @@ fail() {
 prefix=$scratch/prefix
 cmake --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1 ||
     fail "cmake --install failed: $(tail -5 "$scratch/install.log")"
-launcher=$prefix/bin/vellmoor
-data=$prefix/share/vellmoor
-[ -x "$launcher" ] || fail "no bin/vellmoor after cmake --install"
+launcher=$prefix/games/vellmoor
+data=$prefix/share/games/vellmoor
+[ -x "$launcher" ] || fail "no games/vellmoor after cmake --install"
 [ -x "$prefix/libexec/vellmoor/vellmoor" ] || fail "no game program after cmake --install"
 # The installed tree as it must stay: every path with its kind, size, time and mode.
 snapshot() { (cd "$prefix" && find . -printf '%p %y %s %T@ %m %l\n' | sort); }
@@ -57,8 +57,8 @@ done
 printf 'my campaign\n7\n' >"$folder/zcxa1.txt"
 ln -s /nowhere/notes.txt "$folder/notes.txt"  # the player's own link, dangling
 rm "$folder/lv1.txt" && echo "my own briefing" >"$folder/lv1.txt"
-ln -sfn /old/prefix/share/vellmoor/about.txt "$folder/about.txt"   # from a moved install
-ln -s /old/prefix/share/vellmoor/zc99.txt "$folder/zc99.txt"        # a file no longer shipped
+ln -sfn /old/prefix/share/games/vellmoor/about.txt "$folder/about.txt"   # from a moved install
+ln -s /old/prefix/share/games/vellmoor/zc99.txt "$folder/zc99.txt"        # a file no longer shipped
 rm "$folder/drums.wav"                                                # lost
 run -- --prepare-only >/dev/null 2>"$scratch/err" || fail "second run failed: $(cat "$scratch/err")"
 [ "$(cat "$folder/zcxa1.txt")" = "$(printf 'my campaign\n7')" ] && [ ! -L "$folder/zcxa1.txt" ] ||
@@ -86,9 +86,9 @@ refuse() {  # refuse STATUS MESSAGE-PATTERN [ENV=VALUE...] -- ARGS...
     [ $got = "$status" ] || fail "status $got, not $status, for: $*"
     grep -q "$pattern" "$scratch/err" || fail "no '$pattern' for: $* (said: $(cat "$scratch/err"))"
 }
-refuse 1 "installed game's folder" XDG_DATA_HOME="$prefix/share" -- --prepare-only
+refuse 1 "installed game's folder" XDG_DATA_HOME="$prefix/share/games" -- --prepare-only
 refuse 1 "installed game's folder" XDG_DATA_HOME="$data/pictures" -- --prepare-only
-refuse 1 "installed game's folder" XDG_DATA_HOME="$data/../../share" -- --prepare-only
+refuse 1 "installed game's folder" XDG_DATA_HOME="$data/../../games" -- --prepare-only
 refuse 1 "HOME" HOME= -- --prepare-only
 refuse 2 "unknown option: --play" -- --play
 refuse 2 "Usage" -- --prepare-only extra
