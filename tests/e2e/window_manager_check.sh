@@ -41,6 +41,18 @@ has() {
 focused_is() {
     [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
 }
+# settled FORM: the id of FORM's window once two looks 0.2 s apart find the same one (a window
+# manager maps, frames and restacks a window in several steps).
+settled() {
+    local a b
+    for _ in $(seq 25); do
+        a=$(e2e_find_form "$1" | head -1)
+        sleep 0.2
+        b=$(e2e_find_form "$1" | head -1)
+        [ -n "$a" ] && [ "$a" = "$b" ] && { echo "$a"; return 0; }
+    done
+    return 1
+}
 wait_focus() {  # WINDOW: until it has the focus
     for _ in $(seq 50); do
         focused_is "$1" && return 0
@@ -50,7 +62,7 @@ wait_focus() {  # WINDOW: until it has the focus
 }
 identity() {  # FORM NAME: the window of FORM is listed as NAME, with class and icon
     local w
-    w=$(e2e_find_form "$1" | head -1)
+    w=$(settled "$1") || e2e_fail "no settled window $1"
     has WM_NAME "$w" "\"$2\"" || e2e_fail "$1 is listed as $(xprop -id "$w" WM_NAME), not $2"
     has WM_CLASS "$w" "\"$1\", \"vellmoor\"" || e2e_fail "$1 has $(xprop -id "$w" WM_CLASS)"
     has _NET_WM_ICON "$w" "Icon (" || e2e_fail "$1 carries no icon"
@@ -58,7 +70,7 @@ identity() {  # FORM NAME: the window of FORM is listed as NAME, with class and 
 
 # The title: fixed, only move and close.
 e2e_title_origin
-title=$(e2e_find_form Form1 | head -1)
+title=$(settled Form1) || e2e_fail "the title window does not settle"
 identity Form1 Vellmoor
 actions=$(xprop -id "$title" _NET_WM_ALLOWED_ACTIONS)
 [[ "$actions" == *_NET_WM_ACTION_CLOSE* ]] || e2e_fail "the title cannot be closed: $actions"
@@ -72,7 +84,7 @@ e2e_shot "$E2E_DIR/title.png"
 # "Instructions" takes the focus; then one click on START starts the intro.
 e2e_click $((X + 264 + 37)) $((Y + 392 + 12))
 e2e_wait_form Form9 10 || e2e_fail "Instructions did not open the help window"
-help=$(e2e_find_form Form9 | head -1)
+help=$(settled Form9) || e2e_fail "the help window does not settle"
 wait_focus "$help" || e2e_fail "the help window did not take the focus"
 identity Form9 "VELLMOOR - INSTRUCTIONS"
 has _NET_WM_STATE "$help" _NET_WM_STATE_SKIP_TASKBAR || e2e_fail "the help window has a task bar entry"
@@ -83,11 +95,16 @@ e2e_wait_form Form2 5 || e2e_fail "one click on START beside the focused instruc
 e2e_click_until Form11 $((W / 2)) $((H / 2))
 e2e_click_until Form6 $((W / 2)) $((H / 2))
 e2e_click_until Form4 $((W / 4)) $((H / 2))
-battle=$(e2e_find_form Form4 | head -1)
+# The window manager maps the battle, then makes it full screen: wait for both.
+battle_full_screen() {
+    battle=$(e2e_find_form Form4 | head -1)
+    [ -n "$battle" ] && has _NET_WM_STATE "$battle" _NET_WM_STATE_FULLSCREEN || return 1
+    xwininfo -id "$battle" >/dev/null 2>&1 && e2e_geometry "$battle"
+    [ "$X,$Y,${WIDTH}x$HEIGHT" = "0,0,${W}x$H" ]
+}
+e2e_wait_until "full-screen battle" 10 battle_full_screen ||
+    e2e_fail "the battle is not full screen: $(xprop -id "${battle:-0}" _NET_WM_STATE) at $X,$Y ${WIDTH}x$HEIGHT"
 identity Form4 Vellmoor
-has _NET_WM_STATE "$battle" _NET_WM_STATE_FULLSCREEN || e2e_fail "the battle is not full screen: $(xprop -id "$battle" _NET_WM_STATE)"
-e2e_geometry "$battle"
-[ "$X,$Y,${WIDTH}x$HEIGHT" = "0,0,${W}x$H" ] || e2e_fail "the battle is at $X,$Y ${WIDTH}x$HEIGHT"
 xdotool mousemove $((W / 2)) 400
 sleep 1
 [ "$(e2e_pixel $((W / 2)) $((H - DOCK_HEIGHT / 2)))" != "#$DOCK_COLOUR" ] ||
@@ -97,8 +114,7 @@ sleep 1
 # player's turn marker at the lower left goes (an animation, or the enemy's turn).
 marker() { e2e_pixel 75 $((H - 116)); }
 e2e_click $((W - 11)) $((H - 10))
-help=$(e2e_find_form Form9 | head -1)
-[ -n "$help" ] && wait_focus "$help" || e2e_fail "\"?\" did not bring the instructions with the focus"
+help=$(settled Form9) && wait_focus "$help" || e2e_fail "\"?\" did not bring the instructions with the focus"
 sleep 3  # the level's picture slides away, the player's move is free
 before=$(marker)
 [ "$(marker)" = "$before" ] || e2e_fail "the turn marker's place does not stand still"
