@@ -11,6 +11,7 @@
 
 #include "assets/asset_library.h"
 #include "assets/picture_catalogue.h"
+#include "picture_similarity.h"
 
 namespace {
 
@@ -19,7 +20,6 @@ constexpr int kCards = 70;
 // The part of the illustration every card shows, inside the frame.
 constexpr int kWindowLeft = 14, kWindowTop = 24, kWindowWidth = 132, kWindowHeight = 172;
 constexpr int kCell = 6;  // the illustration is compared at the size a glance takes in
-constexpr int kGridW = kWindowWidth / kCell, kGridH = kWindowHeight / kCell;
 
 // The cost box of the hand covers card rows 171..230; the name must stay below it.
 constexpr int kScrollFirstRow = 231, kScrollLastRow = 269;
@@ -30,45 +30,6 @@ constexpr int kScrollFirstRow = 231, kScrollLastRow = 269;
 // redrawn cards, each its own composition, stay under 0.82.
 constexpr double kLookAlike = 0.88;
 
-double Luma(tk::Color c) {
-    return 0.299 * tk::RedOf(c) + 0.587 * tk::GreenOf(c) + 0.114 * tk::BlueOf(c);
-}
-
-// The illustration as a coarse luminance grid with zero mean and unit length, so that two
-// pictures of the same shapes match even when they are tinted differently.
-std::vector<double> Signature(const tk::Bitmap& pixels) {
-    std::vector<double> grid(std::size_t(kGridW) * kGridH, 0.0);
-    for (int gy = 0; gy < kGridH; ++gy)
-        for (int gx = 0; gx < kGridW; ++gx) {
-            double sum = 0;
-            for (int y = 0; y < kCell; ++y)
-                for (int x = 0; x < kCell; ++x)
-                    sum +=
-                        Luma(pixels.At(kWindowLeft + gx * kCell + x, kWindowTop + gy * kCell + y));
-            grid[std::size_t(gy) * kGridW + gx] = sum;
-        }
-    double mean = 0;
-    for (double v : grid)
-        mean += v;
-    mean /= double(grid.size());
-    double norm = 0;
-    for (double& v : grid) {
-        v -= mean;
-        norm += v * v;
-    }
-    norm = std::sqrt(norm);
-    for (double& v : grid)
-        v = norm > 0 ? v / norm : 0;
-    return grid;
-}
-
-double Correlation(const std::vector<double>& a, const std::vector<double>& b) {
-    double dot = 0;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        dot += a[i] * b[i];
-    return dot;
-}
-
 struct Pair {
     int a, b;
     double score;
@@ -78,12 +39,14 @@ TEST(CardPictures, NoTwoIllustrationsLookAlike) {
     const vm::AssetLibrary library(VELLMOOR_GAME_DIR);
     std::vector<std::vector<double>> signatures;
     for (int card = 1; card <= kCards; ++card)
-        signatures.push_back(Signature(library.Get(vm::CardPictureName(card)).Pixels()));
+        signatures.push_back(vm::testing::GlanceSignature(
+            library.Get(vm::CardPictureName(card)).Pixels(), kWindowLeft, kWindowTop, kWindowWidth,
+            kWindowHeight, kCell));
 
     std::vector<Pair> pairs;
     for (int a = 0; a < kCards; ++a)
         for (int b = a + 1; b < kCards; ++b)
-            pairs.push_back({a + 1, b + 1, Correlation(signatures[a], signatures[b])});
+            pairs.push_back({a + 1, b + 1, vm::testing::Likeness(signatures[a], signatures[b])});
     ASSERT_EQ(pairs.size(), 2415u);
     std::sort(pairs.begin(), pairs.end(),
               [](const Pair& x, const Pair& y) { return x.score > y.score; });
@@ -104,10 +67,10 @@ bool IsParchment(tk::Color c) {
     return r > 150 && g > 120 && r - b > 35 && r >= g;
 }
 bool IsInk(tk::Color c) {
-    return Luma(c) < 60;
+    return vm::testing::Luma(c) < 60;
 }
 bool IsShade(tk::Color c) {
-    return Luma(c) < 140;
+    return vm::testing::Luma(c) < 140;
 }
 
 TEST(CardPictures, NameScrollLiesBelowTheCostBox) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "assets/asset_library.h"
+#include "picture_similarity.h"
 
 namespace {
 
@@ -18,41 +19,18 @@ constexpr int kCell = 10;  // a 30 x 30 grid: the picture as a glance takes it i
 // 0.92. The eleven scenes stay under 0.70.
 constexpr double kSameLayout = 0.80;
 
-std::vector<double> Signature(const tk::Bitmap& pixels) {
-    const int gw = pixels.width / kCell, gh = pixels.height / kCell;
-    std::vector<double> grid(std::size_t(gw) * gh, 0.0);
-    for (int y = 0; y < gh * kCell; ++y)
-        for (int x = 0; x < gw * kCell; ++x) {
-            const tk::Color c = pixels.At(x, y);
-            grid[std::size_t(y / kCell) * gw + x / kCell] +=
-                0.299 * tk::RedOf(c) + 0.587 * tk::GreenOf(c) + 0.114 * tk::BlueOf(c);
-        }
-    double mean = 0, norm = 0;
-    for (double v : grid)
-        mean += v;
-    mean /= double(grid.size());
-    for (double& v : grid) {
-        v -= mean;
-        norm += v * v;
-    }
-    norm = std::sqrt(norm);
-    for (double& v : grid)
-        v = norm > 0 ? v / norm : 0;
-    return grid;
-}
-
 TEST(PlacePictures, NoTwoPlacesShareALayout) {
     const vm::AssetLibrary library(VELLMOOR_GAME_DIR);
     std::vector<std::vector<double>> signatures;
-    for (int k = 0; k < kPlaces; ++k)
-        signatures.push_back(
-            Signature(library.Get("Form6.Image" + std::to_string(kFirstPlaceImage + k)).Pixels()));
+    for (int k = 0; k < kPlaces; ++k) {
+        const tk::Bitmap& p =
+            library.Get("Form6.Image" + std::to_string(kFirstPlaceImage + k)).Pixels();
+        signatures.push_back(vm::testing::GlanceSignature(p, 0, 0, p.width, p.height, kCell));
+    }
     for (int a = 0; a < kPlaces; ++a)
         for (int b = a + 1; b < kPlaces; ++b) {
-            double score = 0;
-            for (std::size_t i = 0; i < signatures[a].size(); ++i)
-                score += signatures[a][i] * signatures[b][i];
-            EXPECT_LT(score, kSameLayout) << "places " << a + 1 << " and " << b + 1;
+            EXPECT_LT(vm::testing::Likeness(signatures[a], signatures[b]), kSameLayout)
+                << "places " << a + 1 << " and " << b + 1;
         }
 }
 
