@@ -70,6 +70,21 @@ TEST(PlayPictures, FrostCoversTheEnemyTowerAboveItsCrag) {
     EXPECT_GE(turretCovered * 10, turret * 9);
 }
 
+// The level scenery is drawn with its bottom row on the ground's top edge: a tree, the graves or
+// the cog whose lowest row is all key would float above the ground.
+TEST(PlayPictures, LevelSceneryStandsOnTheGround) {
+    const vm::AssetLibrary library(VELLMOOR_GAME_DIR);
+    for (const char* name : {"Form10.Image12", "Form10.Image13", "Form10.Image14", "Form10.Image16"}) {
+        const tk::Picture& picture = library.Get(name);
+        const int bottom = picture.Height() - 1;
+        int standing = 0;
+        for (int x = 0; x < picture.Width(); ++x)
+            standing += !IsKey(picture, x, bottom);
+        EXPECT_GE(standing * 4, picture.Width()) << name << " touches the ground over " << standing
+                                                 << " of " << picture.Width() << " columns";
+    }
+}
+
 // The moons, the logo and the dove are opaque and drawn on the black sky: no box may show.
 TEST(PlayPictures, SkyPicturesFadeToBlackAtEveryEdge) {
     const vm::AssetLibrary library(VELLMOOR_GAME_DIR);

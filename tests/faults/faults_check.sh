@@ -250,11 +250,11 @@ wait 6000
 print TurnPhase
 print MoonPhase"
 for how in missing folder; do
-    goes_on zc7.txt $how "$CARD" "#C0C0C0" "#0A0D1E" "#050F33" "TurnPhase=1" "MoonPhase=2"
+    goes_on zc7.txt $how "$CARD" "#C0C0C0" "#3E2A1F" "#3D495F" "TurnPhase=1" "MoonPhase=2"
 done
-goes_on zc7.txt pipe "$CARD" "#C0C0C0" "#0A0D1E" "TurnPhase=1" "MoonPhase=2"
-goes_on zc7.txt garbage "$CARD" no-error "#C0C0C0" "#0A0D1E" "TurnPhase=1" "MoonPhase=2"
-goes_on zc7.txt large "$CARD" no-error "#C0C0C0" "#0A0D1E" "TurnPhase=1" "MoonPhase=2"
+goes_on zc7.txt pipe "$CARD" "#C0C0C0" "#3E2A1F" "TurnPhase=1" "MoonPhase=2"
+goes_on zc7.txt garbage "$CARD" no-error "#C0C0C0" "#3E2A1F" "TurnPhase=1" "MoonPhase=2"
+goes_on zc7.txt large "$CARD" no-error "#C0C0C0" "#3E2A1F" "TurnPhase=1" "MoonPhase=2"
 
 # A briefing: the level screen draws its map, and a click starts the battle.
 readonly LEVEL="$TO_LEVEL

@@ -4,6 +4,7 @@
 The SVG files are the committed sources of the pictures; run this again after changing a
 generator. With picture names as arguments only those are written.
 """
+import importlib
 import os
 import sys
 
@@ -37,7 +38,28 @@ def card_number(image):
     return None
 
 
+# Modules that paint whole groups of pictures; each maps picture names to painters(w, h).
+GROUP_MODULES = ("art_level_scenery", "art_animations", "art_hud", "art_level_screen")
+
+
+def group_painter(name):
+    for module_name in GROUP_MODULES:
+        try:
+            module = importlib.import_module(module_name)
+        except ModuleNotFoundError as missing:
+            if missing.name != module_name:
+                raise
+            continue
+        paint = getattr(module, "PICTURES", {}).get(name)
+        if paint:
+            return paint
+    return None
+
+
 def painter(name, w, h):
+    paint = group_painter(name)
+    if paint:
+        return paint(w, h)
     form, image = name.split(".")
     i = int(image[5:])
     if form == "Form1":

@@ -129,85 +129,164 @@ def crouching_woman(w, h):
 def swordsman(w, h):
     """A swordsman in black, low in a lunging crouch, sword thrust forward, cloak flying; the
     moon behind him edges him in silver."""
-    j = {"neck": (4, -74), "chest": (8, -63), "waist": (6, -48), "pelvis": (2, -40),
-         "shl": (-2, -68), "ell": (-16, -60), "wrl": (-26, -66), "shr": (14, -66), "elr": (30, -60), "wrr": (44, -58),
-         "hipl": (-4, -38), "knl": (-26, -24), "anl": (-46, -4), "toel": (-52, 0),
-         "hipr": (8, -38), "knr": (30, -30), "anr": (32, -3), "toer": (40, -1)}
-    f = fk.body(j, build=1.0)
-    f += fk.head(8, -83, 1.0, 1, tilt=0.1)
-    f += fk.hand(*j["wrl"], math.pi * 1.1, 1.0, grip=False)
-    f += fk.hand(*j["wrr"], 0.05, 1.0, grip=True)
-    # Hood and the cloak streaming behind.
-    f += "M1,-88 C-2,-94 8,-96 14,-92 C16,-88 15,-84 12,-82 L2,-80 Z "
-    defs = _figure_defs("sw", (-0.7, -0.7), "#d8e4ff", "#30364a", "#06070c")
-    defs += linear("cloak", [(0, "#0a0c14", 1), (1, "#1c2234", 1)], 0, 0, 1, 0)
-    defs += linear("blade", [(0, "#ffffff", 1), (0.5, "#c0c8d8", 1), (1, "#5a6272", 1)])
-    s = ('<path d="M2,-76 C-20,-78 -50,-84 -92,-72 C-80,-66 -86,-58 -96,-50 C-70,-52 -60,-46 -70,-36 '
-         'C-46,-44 -24,-48 -6,-56 Z" fill="url(#cloak)" filter="url(#swrim)"/>')
-    s += _figure("sw", f)
-    s += '<path d="M50,-59.5 L128,-66 L132,-64.5 L50,-56.5 Z" fill="url(#blade)" stroke="#2a2e38" stroke-width="0.4" filter="url(#swglint)"/>'
-    s += '<path d="M48,-64 L50,-52" stroke="#a08040" stroke-width="2.2"/>'
-    ex, ey = fk.eye(8, -83, 1.0, 1, 0.1)
-    s += '<path d="M%.1f,%.1f h2.4" stroke="#e8f0ff" stroke-width="0.9"/>' % (ex - 1, ey)
+    j = {"neck": (6, -75), "chest": (7, -66), "waist": (4, -53), "pelvis": (1, -44),
+         "shl": (-1, -71), "ell": (-15, -75), "wrl": (-22, -88), "shr": (13, -70), "elr": (27, -64), "wrr": (40, -61),
+         "hipl": (-3, -42), "knl": (-22, -25), "anl": (-41, -6), "toel": (-33, -1),
+         "hipr": (6, -42), "knr": (27, -30), "anr": (29, -5), "toer": (39, -1)}
+    # The far leg and arm first, a shade darker, then the trunk and the near limbs over them.
+    far = fk.leg(j["hipl"], j["knl"], j["anl"], j["toel"], 1.0, 1, boot=True)
+    far += fk.arm(j["shl"], j["ell"], j["wrl"], 0.95, 1)
+    far += fk.hand(*j["wrl"], -math.pi * 0.62, 0.9, grip=False)
+    f = fk.torso(j["neck"], j["chest"], j["waist"], j["pelvis"], 1.0, shoulders=13.5, waist_w=8.5, hips=10)
+    f += fk.leg(j["hipr"], j["knr"], j["anr"], j["toer"], 1.05, 1, boot=True)
+    f += fk.arm(j["shr"], j["elr"], j["wrr"], 1.0, 1)
+    f += fk.fist(j["wrr"][0] + 2.5, j["wrr"][1] - 0.4, -0.08, 0.85)
+    # Head bowed into the thrust under a close hood; the hood's edge frames the face.
+    hx, hy, tilt = 12, -83.5, 0.12
+    f += fk.face_profile(hx, hy, 0.95, 1, tilt)
+    f += fk.smooth([fk.point(hx, hy, *q, s=0.95, tilt=tilt) for q in
+                    ((-9.0, 11.0), (-9.6, 2.0), (-9.0, -5.0), (-6.0, -9.6), (0.0, -10.4), (4.8, -8.6), (6.6, -5.0),
+                     (4.6, -5.6), (1.6, -4.4), (0.2, -0.6), (1.0, 5.0), (2.4, 10.0), (-3.0, 12.0))])
+    # A short tunic flaring over the hips, and the turned-down tops of the boots.
+    f += fk.smooth([(-6, -56), (10, -57), (13, -46), (16, -35), (9, -37), (3, -34), (-5, -37), (-13, -36), (-20, -39),
+                    (-10, -46)])
+    defs = _figure_defs("sw", (-0.7, -0.7), "#d8e4ff", "#34405a", "#06070c")
+    defs += _figure_defs("swf", (-0.7, -0.7), "#b8c8ec", "#1c2232", "#040508")
+    defs += linear("cloak", [(0, "#04050a", 1), (0.6, "#121828", 1), (1, "#26304a", 1)], 0, 0, 1, 0)
+    defs += linear("blade", [(0, "#ffffff", 1), (0.5, "#c0c8d8", 1), (1, "#5a6272", 1)], 0, 0, 0, 1)
     defs += glow("swglint", 1.2, 1)
-    return doc(w, h, fk.place(s, 250, 282, 2.6), defs)
+    # The cloak from the shoulders, streaming back in three torn tongues.
+    s = ('<path d="%s" fill="url(#cloak)" filter="url(#swrim)"/>' % fk.smooth(
+        [(4, -76), (-14, -80), (-40, -84), (-66, -82), (-94, -76), (-80, -70), (-92, -62), (-72, -60), (-86, -50),
+         (-60, -50), (-40, -52), (-22, -52), (-6, -58)]))
+    s += '<path d="M-20,-78 C-40,-76 -60,-72 -78,-66 M-16,-68 C-34,-64 -52,-58 -70,-54" stroke="#02030a" stroke-width="1.1" fill="none" opacity="0.8"/>'
+    s += _figure("swf", far)
+    s += '<circle cx="%.1f" cy="%.1f" r="1.9" fill="#8a94aa"/>' % (j["wrr"][0] - 4.2, j["wrr"][1] - 0.1)
+    s += _figure("sw", f)
+    # The belt, the seam down the leg and a buckle catching the moon.
+    s += '<path d="M-8,-55 C0,-54 8,-55 13,-57" stroke="#1c2230" stroke-width="2.2" fill="none"/>'
+    s += '<rect x="2" y="-57.4" width="3" height="2.6" fill="#a8b4cc"/>'
+    # The sword: a long straight blade from the fist, a cross guard and a pommel behind it.
+    gx, gy = j["wrr"][0] + 2.5, j["wrr"][1] - 0.4
+    a = -0.08
+    ca, sa = math.cos(a), math.sin(a)
+    tip = (gx + 92 * ca, gy + 92 * sa)
+    nx, ny = -sa, ca
+    s += ('<path d="M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z" fill="url(#blade)" stroke="#1a1e28" stroke-width="0.4" '
+          'filter="url(#swglint)"/>' % (gx + 6 * ca + nx * 1.8, gy + 6 * sa + ny * 1.8, tip[0] - 6 * ca + nx * 0.6,
+                                        tip[1] - 6 * sa + ny * 0.6, tip[0], tip[1], gx + 6 * ca - nx * 1.8, gy + 6 * sa - ny * 1.8))
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#1a1e28" stroke-width="0.5" opacity="0.7"/>' % (
+        gx + 8 * ca, gy + 8 * sa, tip[0] - 10 * ca, tip[1] - 10 * sa)
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#8a94aa" stroke-width="1.8" stroke-linecap="round"/>' % (
+        gx + 5.5 * ca + nx * 6, gy + 5.5 * sa + ny * 6, gx + 5.5 * ca - nx * 6, gy + 5.5 * sa - ny * 6)
+    # The face in the hood's shadow: one eye and the line of the cheek caught by the moon.
+    ex, ey = fk.point(hx, hy, 3.3, -1.4, 0.95, 1, tilt)
+    s += '<path d="M%.1f,%.1f h2.2" stroke="#e8f0ff" stroke-width="0.8"/>' % (ex - 0.8, ey)
+    cx_, cy_ = fk.point(hx, hy, 2.0, 1.6, 0.95, 1, tilt)
+    s += '<path d="M%.1f,%.1f q2,1.6 2.4,4" stroke="#6a7690" stroke-width="0.5" fill="none"/>' % (cx_, cy_)
+    return doc(w, h, fk.place(s, 258, 282, 2.55), defs)
 
 
-def _horse(j):
-    """A horse rearing: barrel, neck, head, four legs with their hocks and hooves, mane, tail."""
-    d = fk.limb([j["rump"], j["barrel"], j["chest"]], [34, 36, 30])
-    d += fk.limb([j["chest"], j["neck1"], j["poll"]], [24, 16, 11])
-    px, py = j["poll"]
-    mx, my = j["muzzle"]
-    a = math.atan2(my - py, mx - px)
-    nx, ny = -math.sin(a), math.cos(a)
-    ln = math.hypot(mx - px, my - py)
-    head = [(px + nx * 7, py + ny * 7), (px - nx * 6, py - ny * 6),
-            (px + math.cos(a) * ln * 0.6 - nx * 4, py + math.sin(a) * ln * 0.6 - ny * 4),
-            (mx - nx * 3.5, my - ny * 3.5), (mx + nx * 4, my + ny * 4),
-            (px + math.cos(a) * ln * 0.45 + nx * 7, py + math.sin(a) * ln * 0.45 + ny * 7)]
-    d += "M" + " L".join("%.1f,%.1f" % p for p in head) + " Z "
-    # Ears.
-    d += "M%.1f,%.1f l-1,-8 l4,6 Z " % (px - nx * 2, py - ny * 2)
-    for leg in ("fl", "fr", "hl", "hr"):
-        pts = j[leg]
-        widths = [12, 7, 5, 4.5, 6][:len(pts)]
-        d += fk.limb(pts, widths)
-    return d
+def _rearing_horse():
+    """A horse rearing to the right, in picture pixels of the rider's picture: (far legs, body
+    with its near legs, mane, tail). Hind legs planted under the croup, the forelegs folded
+    up under the chest, the neck arched and the long head tucked toward the chest."""
+    body = fk.smooth([(74, 246), (88, 228), (112, 214), (134, 206), (152, 190), (164, 168), (176, 140), (190, 114),
+                      (198, 96), (203, 84), (207, 94), (214, 100), (228, 114), (244, 132), (254, 144), (255, 152),
+                      (248, 156), (238, 152), (226, 142), (214, 138), (208, 150), (206, 172), (208, 196), (210, 214),
+                      (200, 232), (184, 242), (162, 250), (140, 266), (124, 282), (112, 296), (92, 298), (74, 288),
+                      (66, 270)])
+    # Ears, a nostril's flare and the jaw's round cheek.
+    body += fk.smooth([(199, 92), (197, 72), (205, 86)]) + fk.smooth([(204, 94), (208, 76), (212, 92)])
+    body += fk.smooth([(212, 120), (224, 116), (230, 130), (220, 140), (210, 134)])
+    # Near foreleg: forearm forward from the chest, the knee folded, cannon and hoof tucked back.
+    near = fk.swell([(204, 214), (228, 232), (214, 258), (222, 270)],
+                    [(0.0, 11, 12), (0.2, 9, 8), (0.42, 5, 5), (0.5, 5.5, 5.5), (0.72, 3.4, 3.4), (0.86, 4.4, 4.4), (1.0, 5, 5)])
+    # Near hind leg: thigh to the stifle, gaskin back to the hock, cannon to the planted hoof.
+    near += fk.swell([(112, 270), (126, 304), (100, 340), (112, 380), (116, 392)],
+                     [(0.0, 18, 18), (0.22, 12, 11), (0.45, 7, 6), (0.52, 5, 6.5), (0.78, 3.6, 3.6), (0.9, 4.6, 4.6),
+                      (1.0, 5, 5)])
+    near += fk.smooth([(106, 386), (122, 386), (126, 395), (104, 395)])
+    far = fk.swell([(196, 206), (228, 204), (232, 230), (244, 240)],
+                   [(0.0, 10, 10), (0.25, 7, 7), (0.45, 5, 5), (0.72, 3.3, 3.3), (0.86, 4.2, 4.2), (1.0, 4.6, 4.6)])
+    far += fk.swell([(90, 268), (98, 300), (72, 336), (80, 380), (84, 392)],
+                    [(0.0, 16, 16), (0.22, 11, 10), (0.45, 6.5, 5.5), (0.52, 4.6, 6), (0.78, 3.4, 3.4), (0.9, 4.4, 4.4),
+                     (1.0, 4.8, 4.8)])
+    far += fk.smooth([(74, 386), (90, 386), (94, 395), (72, 395)])
+    # The mane along the crest, flying back, and the tail streaming from the croup.
+    mane = fk.smooth([(150, 190), (160, 164), (172, 136), (186, 110), (198, 94), (190, 104), (176, 112), (170, 124),
+                      (158, 128), (160, 142), (146, 150), (150, 164), (136, 174), (144, 182)])
+    tail = fk.smooth([(80, 238), (66, 246), (50, 264), (38, 290), (26, 326), (18, 362), (32, 338), (40, 358), (48, 320),
+                      (58, 292), (68, 272), (78, 258)])
+    return far, near + body, mane + tail
+
+
+def _paths(d):
+    """Each outline its own path, so overlapping parts add up instead of cutting holes."""
+    return "".join('<path d="M%s"/>' % p for p in d.split("M") if p.strip())
 
 
 def horned_rider(w, h):
-    """A horned rider on a rearing horse, spear raised; the moon behind them."""
-    j = {"rump": (-36, -66), "barrel": (-8, -64), "chest": (22, -68), "neck1": (34, -86), "poll": (42, -104),
-         "muzzle": (60, -84),
-         "fl": [(26, -60), (38, -44), (50, -40), (54, -30)], "fr": [(20, -58), (22, -38), (18, -18), (22, -8)],
-         "hl": [(-40, -60), (-48, -40), (-58, -26), (-64, -16), (-60, -12)], "hr": [(-34, -58), (-30, -38), (-38, -20), (-34, -2), (-28, -2)]}
-    f = _horse(j)
-    # Mane and tail.
-    f += "M28,-80 C28,-92 34,-104 40,-110 C38,-100 38,-92 40,-84 Z "
-    f += "M-50,-70 C-66,-70 -76,-58 -84,-44 C-72,-50 -62,-56 -50,-60 Z "
-    # The rider, seated astride, leaning into the rear; horned helm, spear raised in the right hand.
-    r = {"neck": (-2, -116), "chest": (0, -106), "waist": (-2, -94), "pelvis": (-4, -84),
-         "shl": (-8, -111), "ell": (4, -102), "wrl": (16, -98), "shr": (4, -111), "elr": (12, -122), "wrr": (14, -134),
-         "hipl": (-6, -84), "knl": (8, -76), "anl": (4, -60), "toel": (9, -58),
-         "hipr": (-2, -84), "knr": (10, -74), "anr": (6, -58), "toer": (11, -56)}
-    f += fk.body(r, build=0.8)
-    f += fk.head(0, -124, 0.8, 1, tilt=-0.1)
-    f += fk.hand(*r["wrl"], 0.2, 0.8, grip=True)
-    f += fk.hand(*r["wrr"], -math.pi / 2, 0.8, grip=True)
-    f += "M-3,-129 C-10,-132 -16,-138 -16,-146 C-12,-140 -7,-136 -2,-133 Z M3,-130 C8,-134 12,-140 10,-148 C15,-141 12,-134 5,-127 Z "
-    f += "M-8,-114 C-24,-114 -40,-106 -54,-100 C-40,-98 -24,-100 -10,-104 Z "
-    defs = _figure_defs("hr", (-0.8, -0.6), "#dce6ff", "#3a3040", "#07060a")
+    """A horned rider on a rearing horse, spear raised; the moon behind them rims them in
+    silver, and only the horse's eye burns."""
+    far_horse, horse, hair = _rearing_horse()
+    # The rider in picture pixels, seated astride: his near thigh lies along the horse's flank,
+    # the shin hangs to the stirrup, the trunk leans into the rear with the spear arm high.
+    rl = fk.leg((136, 200), (158, 216), (150, 244), (160, 248), 1.25, 1, boot=True)
+    rider = fk.torso((152, 146), (149, 158), (143, 180), (138, 196), 1.3, shoulders=11, waist_w=8, hips=10)
+    rider += fk.arm((156, 152), (176, 142), (184, 118), 1.2, 1)
+    rider += fk.fist(185, 116, -1.4, 1.1)
+    rider += fk.arm((148, 156), (166, 174), (186, 170), 1.15, 1)
+    rider += fk.fist(188, 170, -0.1, 1.0)
+    hx, hy, tilt = 157, 133, 0.15
+    rider += fk.face_profile(hx, hy, 1.3, 1, tilt)
+    # The helm over the skull with its cheek guard, and the two horns sweeping up and out.
+    rider += fk.smooth([fk.point(hx, hy, *q, s=1.3, tilt=tilt) for q in
+                        ((-6.6, 2.0), (-6.8, -4.4), (-3.6, -8.8), (1.0, -9.4), (5.0, -7.6), (6.4, -3.4), (3.6, -3.8),
+                         (2.6, 0.6), (3.4, 5.0), (0.6, 5.6), (-2.6, 4.0))])
+    for hq in (((-3.0, -7.0), (-11.0, -10.0), (-15.0, -20.0), (-12.0, -27.0), (-11.0, -18.0), (-6.0, -12.0), (-1.0, -8.8)),
+               ((2.6, -8.6), (7.0, -14.0), (7.0, -24.0), (3.0, -31.0), (10.0, -24.0), (11.0, -14.0), (5.4, -6.8))):
+        rider += fk.smooth([fk.point(hx, hy, *q, s=1.3, tilt=tilt) for q in hq])
+    cloak = fk.smooth([(150, 148), (132, 150), (108, 158), (86, 168), (62, 170), (76, 178), (58, 190), (84, 192),
+                       (104, 188), (124, 184), (140, 176)])
+    defs = _figure_defs("hr", (-0.8, -0.6), "#dce6ff", "#3c3848", "#07060a")
+    defs += rim_light("hrhide", -1.9, -1.4, "#dce6ff", blur=0.6, freq="0.03 0.06", seed=5, azimuth=200, gain=1.15)
+    defs += _figure_defs("hrf", (-0.8, -0.6), "#aeb8d8", "#1e1c26", "#040306")
+    # The moon is behind them to the upper left: what faces us is dark, lifting a little toward it.
+    for gid, near, far in (("hrbody", "#48445c", "#08070c"), ("hrfbody", "#2a2838", "#040306"),
+                           ("hrman", "#262230", "#040306")):
+        defs += ('<linearGradient id="%s" gradientUnits="userSpaceOnUse" x1="70" y1="110" x2="230" y2="370">'
+                 '<stop offset="0" stop-color="%s"/><stop offset="1" stop-color="%s"/></linearGradient>' % (gid, near, far))
     defs += linear("spear", [(0, "#8a6a4a", 1), (1, "#2a1a0a", 1)])
-    s = _figure("hr", f)
-    s += '<path d="M10,-112 L22,-178" stroke="url(#spear)" stroke-width="1.8"/>'
-    s += '<path d="M22,-178 L20.5,-186 L24,-196 L25,-185 Z" fill="#d8dee8" stroke="#30343c" stroke-width="0.4"/>'
-    ex, ey = fk.eye(36, -134, 1, 1)
-    s += '<circle cx="%.1f" cy="%.1f" r="1.1" fill="#ff6030" filter="url(#hrglint)"/>' % (47, -99)
+    defs += linear("hrcloak", [(0, "#3a0c10", 1), (1, "#0a0204", 1)], 0, 0, 1, 1)
     defs += glow("hrglint", 1, 1)
-    ex, ey = fk.eye(0, -124, 0.8, 1, -0.1)
-    s += '<circle cx="%.1f" cy="%.1f" r="0.6" fill="#ffe8d0"/>' % (ex, ey)
-    return doc(w, h, fk.place(s, 168, 396, 1.9), defs)
+    # Draw in a frame centred on the horse, so the figure gradients fall across it.
+    ox, oy = 150, 240
+    g = '<g transform="translate(%d,%d)">' % (-ox, -oy)
+    s = '<g transform="translate(%d,%d)">' % (ox, oy)
+    s += g + '<path d="%s" fill="url(#hrcloak)" filter="url(#hrrim)"/></g>' % cloak
+    s += _figure("hrf", g + "</g>") if False else ""
+    s += '<g filter="url(#hrfrim)"><g fill="url(#hrfbody)">%s%s</g></g>' % (g, _paths(far_horse)) + "</g>"
+    # The spear behind the rider's fist: a long ash shaft, a leaf blade at the top.
+    s += g + '<path d="M168,238 L196.6,38" stroke="url(#spear)" stroke-width="2.6" stroke-linecap="round"/>'
+    s += '<path d="M196.6,38 L193.4,26 L199,4 L201.6,27 Z" fill="#d8dee8" stroke="#30343c" stroke-width="0.5"/>'
+    s += '<path d="M193.6,42 l6,1" stroke="#6a4a2a" stroke-width="2.2"/></g>'
+    s += '<g filter="url(#hrhide)"><g fill="url(#hrbody)">%s%s</g></g>' % (g, _paths(horse + hair)) + "</g>"
+    # Moonlight grazing the muscles: the shoulder, the swell of the quarters, the cheek.
+    s += g + '<path d="M184,196 C176,210 176,226 184,240 M96,246 C108,252 118,266 120,282 M218,118 C224,122 228,128 226,136" ' \
+        'stroke="#6a7490" stroke-width="2" fill="none" opacity="0.55" filter="url(#hrsoft)"/></g>'
+    defs += '<filter id="hrsoft" x="-20%" y="-20%" width="140%" height="140%"><feGaussianBlur stdDeviation="1.4"/></filter>'
+    # The rider lit on his own, so his edge shows where he sits against the horse.
+    s += '<g filter="url(#hrrim)"><g fill="url(#hrman)">%s%s</g></g>' % (g, _paths(rider + rl)) + "</g>"
+    # The horse's eye burning red, its nostril and the reins from the fist to the bit.
+    s += g + '<circle cx="221" cy="112" r="1.9" fill="#ff6030" filter="url(#hrglint)"/>'
+    s += '<path d="M189,170 C206,160 226,150 240,148" stroke="#5a4a40" stroke-width="1" fill="none"/>'
+    s += '<path d="M248,146 l3,2" stroke="#000" stroke-width="1.4"/>'
+    # The rider's eye under the helm's brow and the line of his cheek.
+    ex, ey = fk.point(hx, hy, 3.3, -1.2, 1.3, 1, tilt)
+    s += '<circle cx="%.1f" cy="%.1f" r="0.9" fill="#ffe8d0"/>' % (ex, ey)
+    s += '<path d="M138,196 C146,197 152,199 158,203" stroke="#2a2430" stroke-width="3" fill="none"/></g></g>'
+    return doc(w, h, s, defs)
 
 
 def titan(w, h):
@@ -244,45 +323,62 @@ def titan(w, h):
 
 
 def statue(w, h):
-    """A stone statue of a master builder on a plinth: dividers raised in his right hand, a mallet
-    hanging from his left, a mason's apron; weathered stone under the moon, rimmed from the left."""
-    j = {"neck": (0, -83), "chest": (0, -72), "waist": (0, -56), "pelvis": (0, -47),
-         "shl": (-12, -77), "ell": (-16, -61), "wrl": (-17, -47), "shr": (12, -77), "elr": (24, -72), "wrr": (30, -86),
-         "hipl": (-6, -46), "knl": (-8, -25), "anl": (-9, -3), "toel": (-2, -1),
-         "hipr": (6, -46), "knr": (10, -25), "anr": (12, -3), "toer": (19, -1)}
-    f = fk.body(j, build=1.05)
-    f += fk.head(1, -91, 1.0, 1)
-    f += fk.hand(*j["wrl"], math.pi / 2, 1.0, grip=True)
-    f += fk.hand(*j["wrr"], -math.pi / 2.6, 1.0, grip=True)
-    # Apron over the hips, a short cloak on the shoulders and a cap.
-    f += "M-11,-56 L11,-56 L13,-30 L-13,-30 Z "
-    f += "M-14,-80 C-6,-86 6,-86 14,-80 L20,-66 L-20,-62 Z "
-    f += "M-5,-97 C-2,-101 6,-101 8,-96 L6,-93 L-5,-93 Z "
-    defs = _figure_defs("st", (-1, -0.4), "#eef2ff", "#c4c8d2", "#1c2028", tex_seed=12)
-    s = ""
-    # Mallet hanging from the left fist.
-    mx, my = j["wrl"][0], j["wrl"][1] + 4
-    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#5a606a" stroke-width="2.2"/>' % (mx, my, mx, my + 16)
-    s += '<rect x="%.1f" y="%.1f" width="12" height="7" rx="1" fill="#6a707a"/>' % (mx - 6, my + 15)
-    s += _figure("st", f)
-    # Dividers held up by their hinge, the two points opened downward: the measure of his craft.
-    hx, hy = j["wrr"][0] + 5, j["wrr"][1] - 9
-    s += ('<path d="M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z" fill="#4a505c" '
-          'stroke="#2a2e38" stroke-width="0.3"/>' % (hx - 1, hy, hx + 5, hy + 26, hx + 1, hy, hx + 1, hy, hx + 17, hy + 19,
-                                                     hx + 2.4, hy - 0.6))
-    s += '<circle cx="%.1f" cy="%.1f" r="2.4" fill="#9aa0ac" stroke="#2a2e38" stroke-width="0.4"/>' % (hx, hy)
-    s += '<path d="M%.1f,%.1f l0,-4" stroke="#7a808c" stroke-width="1.4"/>' % (hx, hy - 2)
-    ex, ey = fk.eye(1, -91, 1.0, 1)
-    s += '<path d="M%.1f,%.1f l2.4,0" stroke="#2a2e38" stroke-width="1"/>' % (ex - 1, ey)
-    # Cracks and weathering over the stone.
-    s += '<path d="M-6,-70 L-3,-62 L-5,-56 M8,-40 L6,-30 L9,-22 M-10,-20 L-8,-12" stroke="#3a3e48" stroke-width="0.6" fill="none"/>'
-    # The plinth, with a moulded top.
-    plinth = ('<path d="M-34,0 L34,0 L38,4 L38,8 L32,8 L32,26 L38,26 L38,32 L-38,32 L-38,26 L-32,26 L-32,8 L-38,8 '
-              'L-38,4 Z" fill="url(#stplinth)" filter="url(#stone)"/>')
-    plinth += '<path d="M-38,4 L38,4 M-32,8 L32,8 M-32,26 L32,26" stroke="#cfdcff" stroke-width="0.6" opacity="0.6"/>'
-    defs += linear("stplinth", [(0, "#b8bcc8", 1), (0.5, "#6a707c", 1), (1, "#2a2e38", 1)], 0, 0, 1, 0)
-    body_svg = fk.place(plinth + s, 118, 160, 1.45)
-    return doc(w, h, body_svg, defs)
+    """A stone statue of a master builder on a plinth: bearded, in a mason's long tunic and
+    apron, dividers raised high in his right hand, the rolled plans in the crook of his left;
+    weathered stone under the moon, lit and rimmed from the upper left."""
+    j = {"neck": (0, -82), "chest": (0, -72), "waist": (0, -57), "pelvis": (0, -47),
+         "shr": (12, -77), "elr": (24, -84), "wrr": (28, -100), "shl": (-12, -77), "ell": (-17, -61), "wrl": (-4, -58)}
+    f = fk.torso(j["neck"], j["chest"], j["waist"], j["pelvis"], 1.0, shoulders=13.5, waist_w=10.5, hips=12)
+    # The long tunic falling to mid-calf, flaring a little at the hem; the legs stand below it.
+    f += fk.smooth([(-13, -70), (13, -70), (12, -56), (15, -36), (18, -16), (10, -13), (2, -15), (-6, -13), (-16, -15),
+                    (-16, -36), (-12, -56)])
+    f += fk.leg((-6, -30), (-6.5, -18), (-7, -3), (-13, -1), 1.05, -1)
+    f += fk.leg((7, -30), (8, -18), (9, -3), (16, -1), 1.05, 1)
+    f += fk.arm(j["shr"], j["elr"], j["wrr"], 1.05, 1) + fk.fist(j["wrr"][0], j["wrr"][1] - 1, -math.pi / 2, 0.95)
+    f += fk.arm(j["shl"], j["ell"], j["wrl"], 1.05, -1) + fk.fist(j["wrl"][0] + 1, j["wrl"][1], 0.3, 0.95)
+    # Head raised toward the dividers: cap, beard to the chest.
+    hx, hy, tilt = 2, -90, -0.12
+    f += fk.face_profile(hx, hy, 1.0, 1, tilt)
+    f += fk.smooth([fk.point(hx, hy, *q, tilt=tilt) for q in
+                    ((-6.2, -1.0), (-6.4, -5.6), (-3.4, -9.4), (1.4, -9.8), (5.2, -8.0), (6.0, -5.6), (1.0, -6.2), (-3.0, -4.4))])
+    f += fk.smooth([fk.point(hx, hy, *q, tilt=tilt) for q in
+                    ((-1.0, 3.4), (2.4, 5.0), (5.4, 4.8), (6.0, 8.0), (4.4, 12.4), (1.6, 14.6), (-0.6, 11.0), (-2.4, 7.0))])
+    defs = _figure_defs("st", (-1, -0.5), "#f0f2f8", "#aeb4c2", "#363c48", tex_seed=12)
+    defs += linear("stplinth", [(0, "#c8ccd6", 1), (0.5, "#6a707c", 1), (1, "#262a34", 1)], 0, 0, 1, 0)
+    defs += linear("stscroll", [(0, "#dfe2ea", 1), (1, "#5a606c", 1)], 0, 0, 0, 1)
+    s = _figure("st", f)
+    # Carved folds of the tunic and the apron over it, the belt at the waist.
+    s += ('<path d="M-8,-50 C-10,-38 -12,-26 -13,-16 M3,-50 C4,-36 5,-26 6,-16 M10,-50 C12,-38 14,-28 16,-17" '
+          'stroke="#4a505c" stroke-width="0.9" fill="none" opacity="0.8"/>')
+    s += ('<path d="M-7,-56 L8,-56 L10,-34 L-9,-34 Z" fill="#8a909c" stroke="#3a404c" stroke-width="0.6" '
+          'filter="url(#strim)"/>')
+    s += '<path d="M-12,-57 C-4,-55 6,-55 12,-57" stroke="#3a404c" stroke-width="2" fill="none"/>'
+    # The rolled plans in the crook of the left arm, their end toward us.
+    s += '<path d="M-18,-62 L6,-52 L4,-47 L-20,-57 Z" fill="url(#stscroll)" stroke="#3a404c" stroke-width="0.5"/>'
+    s += '<ellipse cx="5" cy="-49.5" rx="1.6" ry="2.8" fill="#9aa0ac" stroke="#3a404c" stroke-width="0.5" transform="rotate(22 5 -49.5)"/>'
+    s += _figure("st", fk.fist(j["wrl"][0] + 1, j["wrl"][1], 0.3, 0.95))
+    # The dividers held up by their hinge, the two legs opened downward: the measure of his craft.
+    hx2, hy2 = j["wrr"][0] + 0.5, j["wrr"][1] - 7
+    s += ('<path d="M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z" fill="#aeb4c0" '
+          'stroke="#2a2e38" stroke-width="0.35"/>' % (hx2 - 1, hy2, hx2 + 5, hy2 + 29, hx2 + 0.6, hy2, hx2 + 0.4, hy2,
+                                                      hx2 + 19, hy2 + 22, hx2 + 1.8, hy2 - 0.6))
+    s += '<circle cx="%.1f" cy="%.1f" r="2.2" fill="#d8dce6" stroke="#2a2e38" stroke-width="0.4"/>' % (hx2, hy2)
+    s += _figure("st", fk.fist(j["wrr"][0], j["wrr"][1] - 1, -math.pi / 2, 0.95))
+    # The eye under the brow, carved; the cap's band.
+    ex, ey = fk.point(hx, hy, 3.2, -1.4, 1.0, 1, tilt)
+    s += '<path d="M%.1f,%.1f q1.4,-0.8 2.6,0" stroke="#2a2e38" stroke-width="0.8" fill="none"/>' % (ex - 1.2, ey)
+    bx, by = fk.point(hx, hy, -6.0, -4.6, 1.0, 1, tilt)
+    ex2, ey2 = fk.point(hx, hy, 5.6, -6.2, 1.0, 1, tilt)
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#4a505c" stroke-width="1" opacity="0.8"/>' % (bx, by, ex2, ey2)
+    # Cracks and streaks of weathering down the stone.
+    s += ('<path d="M-6,-72 L-3,-64 L-5,-58 M9,-44 L7,-34 L10,-24 M-12,-30 L-10,-22 M20,-80 L22,-76" stroke="#2e333e" '
+          'stroke-width="0.6" fill="none"/>')
+    # The plinth, with a moulded top and base, its face lit from the left.
+    plinth = ('<path d="M-30,0 L30,0 L34,4 L34,8 L28,8 L28,26 L34,26 L34,32 L-34,32 L-34,26 L-28,26 L-28,8 L-34,8 '
+              'L-34,4 Z" fill="url(#stplinth)" filter="url(#stone)"/>')
+    plinth += '<path d="M-34,4 L34,4 M-28,8 L28,8 M-28,26 L28,26" stroke="#cfdcff" stroke-width="0.6" opacity="0.6"/>'
+    plinth += '<path d="M-16,15 h32 M-16,19 h32" stroke="#2a2e38" stroke-width="0.8" opacity="0.7"/>'
+    return doc(w, h, fk.place(plinth + s, 118, 160, 1.45), defs)
 
 
 def reclining_woman(w, h):
