@@ -1,5 +1,5 @@
 // affordability.cpp -- the seven-cost test and the payment, for either side.
-#include "screens/map/rules/affordability.h"
+#include "rules/affordability.h"
 
 #include <array>
 #include <utility>

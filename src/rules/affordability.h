@@ -1,7 +1,7 @@
 // affordability.h -- whether a side can pay a card, and the payment itself.
 #pragma once
 
-#include "screens/map/rules/duel.h"
+#include "rules/duel.h"
 
 namespace vm {
 

@@ -1,5 +1,7 @@
 // card_effects.cpp -- the effect table of the cards and the few cards that need code.
-#include "screens/map/rules/card_effects.h"
+#include "rules/card_effects.h"
+
+#include "state/cards.h"
 
 #include <array>
 
@@ -35,7 +37,9 @@ constexpr CardChange ownGain(V v, int32_t base, int32_t bound) {
 }
 
 // Player-side changes of each card, index = card number.
-const std::array<std::vector<CardChange>, 71> kCardChanges = {{
+// Entry 0 is the empty slot; a row more or fewer than the cards does not compile.
+const std::array<std::vector<CardChange>, kCardCount + 1> kCardChanges = std::to_array<
+    std::vector<CardChange>>({
     {},
     /* 1 Abandon */ {own(V::BlueRare, 3)},
     /* 2 Architect */ {own(V::Tower, 30)},
@@ -126,7 +130,7 @@ const std::array<std::vector<CardChange>, 71> kCardChanges = {{
     {other(V::Tower, -70), other(V::Red, -3), other(V::Yellow, -3), other(V::Blue, -3),
      other(V::Green, -3)},
     /* 70 Wisdom */ {ownGain(V::YellowRare, 3, 3), ownSet(V::Ward, 1)},
-}};
+});
 
 // The two cards that hit the player harder when the enemy plays them.
 const std::vector<CardChange> kEnemyCavalry = {other(V::Red, -3), other(V::Tower, -50)};

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "screens/map/rules/duel.h"
+#include "rules/duel.h"
 
 namespace vm {
 

@@ -1,7 +1,9 @@
 // end_of_battle.cpp -- the end test and NextBattle with the enemy's level handicap.
-#include "screens/map/rules/end_of_battle.h"
+#include "rules/end_of_battle.h"
 
-#include "screens/map/rules/achievements.h"
+#include <array>
+
+#include "rules/achievements.h"
 
 namespace vm {
 
@@ -15,6 +17,32 @@ bool EndTest(GameState& s) {
     EndAchievements(s);
     return true;
 }
+
+void StartBattle(Duel duel) {
+    GameState& s = duel.state;
+    s.PlayerTower = 400 - 10 * s.Level;
+    duel.sounds.Stop(Sound::TitleMusic);
+    duel.sounds.Rewind(Sound::Drums);
+    s.LevelIntroTicks = 50;
+}
+
+namespace {
+// The enemy's head start before each battle: Level gifts, each drawn from these eight.
+struct HandicapGift {
+    StateValue value;
+    int32_t amount;
+};
+constexpr std::array<HandicapGift, 8> kHandicapGifts = {{
+    {kEnemySide.Yellow, 1},
+    {kEnemySide.Red, 1},
+    {kEnemySide.Blue, 1},
+    {kEnemySide.BlueRare, 1},
+    {kEnemySide.RedRare, 1},
+    {kEnemySide.YellowRare, 1},
+    {kEnemySide.Green, 1},
+    {kEnemySide.Tower, 5},
+}};
+}  // namespace
 
 int32_t NextBattle(Duel duel) {
     GameState& s = duel.state;
@@ -37,38 +65,14 @@ int32_t NextBattle(Duel duel) {
     s.Card11Played = s.Card19Played = 0;
     s.DiscardStreak = 0;
     s.Level += 1;
-    if (s.Level == 6) s.Achievements[24] = 1;
+    if (s.Level == 6) s.Achievements[std::size_t(Achievement::HalfwayThrough)] = 1;
     for (int gift = 0; gift < s.Level; ++gift) {
-        switch (s.random.Below(8)) {
-            case 0:
-                s.EnemyYellow += 1;
-                break;
-            case 1:
-                s.EnemyRed += 1;
-                break;
-            case 2:
-                s.EnemyBlue += 1;
-                break;
-            case 3:
-                s.EnemyBlueRare += 1;
-                break;
-            case 4:
-                s.EnemyRedRare += 1;
-                break;
-            case 5:
-                s.EnemyYellowRare += 1;
-                break;
-            case 6:
-                s.EnemyGreen += 1;
-                break;
-            default:
-                s.EnemyTower += 5;
-                break;
-        }
+        const HandicapGift& g = kHandicapGifts[std::size_t(s.random.Below(8))];
+        s.*g.value += g.amount;
     }
-    duel.sounds.Stop(1);
-    duel.sounds.Rewind(1);
-    duel.sounds.Play(1);
+    duel.sounds.Stop(Sound::TitleMusic);
+    duel.sounds.Rewind(Sound::TitleMusic);
+    duel.sounds.Play(Sound::TitleMusic);
     return s.Level;
 }
 

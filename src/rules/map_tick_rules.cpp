@@ -1,10 +1,10 @@
 // map_tick_rules.cpp -- the order of the rule steps in a map tick and in a map click.
-#include "screens/map/rules/map_tick_rules.h"
+#include "rules/map_tick_rules.h"
 
-#include "screens/map/rules/achievements.h"
-#include "screens/map/rules/end_of_battle.h"
-#include "screens/map/rules/resources_and_limits.h"
-#include "screens/map/rules/turn_cycle.h"
+#include "rules/achievements.h"
+#include "rules/end_of_battle.h"
+#include "rules/resources_and_limits.h"
+#include "rules/turn_cycle.h"
 
 namespace vm {
 
@@ -51,12 +51,12 @@ bool MapTickInFrame(Duel duel, TickHooks& hooks) {
     return ended;
 }
 
-void MapClickRules(Duel duel) {
+void MapClickRules(Duel duel, bool onFlask) {
     GameState& s = duel.state;
     if (s.TurnPhase != 1) return;
     if (s.HoverSlot > 0 && s.PlayerMoveTicks == 0) PlayOrDiscard(duel, s.HoverSlot);
     BurnTick(s);
-    UseFlask(duel);
+    UseFlask(duel, onFlask);
 }
 
 }  // namespace vm

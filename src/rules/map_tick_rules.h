@@ -1,8 +1,8 @@
 // map_tick_rules.h -- one map tick's rule steps in their order, and the rules of a map click.
 #pragma once
 
-#include "screens/map/rules/duel.h"
-#include "screens/map/rules/tick_hooks.h"
+#include "rules/duel.h"
+#include "rules/tick_hooks.h"
 
 namespace vm {
 
@@ -22,7 +22,8 @@ bool MapTickInFrame(Duel duel, TickHooks& hooks);
 bool MapTickRules(Duel duel, TickHooks& hooks);
 
 // The rules of a click on the map after the switches: nothing unless TurnPhase is 1; a move with
-// HoverSlot when the last move is over; the burn tick; the flask.
-void MapClickRules(Duel duel);
+// HoverSlot when the last move is over; the burn tick; the flask. onFlask says whether the
+// click hit the flask.
+void MapClickRules(Duel duel, bool onFlask);
 
 }  // namespace vm

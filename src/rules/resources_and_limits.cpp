@@ -1,5 +1,7 @@
 // resources_and_limits.cpp -- the limits and side rules of both towers and their resources.
-#include "screens/map/rules/resources_and_limits.h"
+#include "rules/resources_and_limits.h"
+
+#include <array>
 
 #include <algorithm>
 
@@ -13,7 +15,7 @@ void WardTower(Duel duel, const Side& side, bool sounds) {
         s.*side.Tower += (s.*side.TowerBefore - s.*side.Tower) / 2;
         s.*side.Ward = 0;
     }
-    if (sounds) duel.sounds.Play(18);
+    if (sounds) duel.sounds.Play(Sound::Boom);
 }
 
 }  // namespace
@@ -50,29 +52,28 @@ void BurnTick(GameState& s) {
     }
 }
 
+namespace {
+// What a move with each pendant kind 1..5 adds to the player's stocks; kind 0 adds nothing.
+struct PendantGift {
+    int32_t blue, red, yellow, green;
+};
+constexpr std::array<PendantGift, 6> kPendantGifts = {{
+    {0, 0, 0, 0},      // no pendant
+    {1, 0, 0, 0},      // blue
+    {0, 1, 0, 0},      // red
+    {0, 0, 1, 0},      // yellow
+    {0, 0, 0, 1},      // green
+    {-1, -1, -1, -1},  // black: a price in every colour
+}};
+}  // namespace
+
 void PendantBonus(GameState& s, int kind) {
-    switch (kind) {
-        case 1:
-            s.PlayerBlue += 1;
-            break;
-        case 2:
-            s.PlayerRed += 1;
-            break;
-        case 3:
-            s.PlayerYellow += 1;
-            break;
-        case 4:
-            s.PlayerGreen += 1;
-            break;
-        case 5:
-            s.PlayerYellow -= 1;
-            s.PlayerRed -= 1;
-            s.PlayerBlue -= 1;
-            s.PlayerGreen -= 1;
-            break;
-        default:
-            break;
-    }
+    if (kind < 0 || kind >= int(kPendantGifts.size())) return;
+    const PendantGift& g = kPendantGifts[std::size_t(kind)];
+    s.PlayerBlue += g.blue;
+    s.PlayerRed += g.red;
+    s.PlayerYellow += g.yellow;
+    s.PlayerGreen += g.green;
 }
 
 void RollPendants(GameState& s) {
@@ -97,15 +98,11 @@ void DropFall(GameState& s) {
     s.DropSpeed = std::max(s.DropSpeed - 1, 0);
 }
 
-bool InFlaskArea(int x, int y) {
-    return x < 64 && y > 100 && y < 200;
-}
-
-void UseFlask(Duel duel) {
+void UseFlask(Duel duel, bool onFlask) {
     GameState& s = duel.state;
-    if (!InFlaskArea(s.MouseX, s.MouseY) || s.Flask != 80) return;
+    if (!onFlask || s.Flask != 80) return;
     s.PlayerTower += 50;
-    duel.sounds.Play(17);
+    duel.sounds.Play(Sound::Shatter);
     s.Flask = 0;
 }
 

@@ -1,7 +1,7 @@
 // resources_and_limits.h -- limits of the towers and stocks, ward, burn, pendants, drops, flask.
 #pragma once
 
-#include "screens/map/rules/duel.h"
+#include "rules/duel.h"
 
 namespace vm {
 
@@ -21,10 +21,8 @@ void RollPendants(GameState& state);
 void RollDrop(GameState& state);
 // One step of the drop's fall while the player may move.
 void DropFall(GameState& state);
-// A click on the flask area with a full flask pours 50 onto the player's tower (sound 17).
-void UseFlask(Duel duel);
-
-// The flask area of the map screen (pointer position).
-bool InFlaskArea(int x, int y);
+// A click on the flask with a full flask pours 50 onto the player's tower (sound 17). Where the
+// flask lies on the window is the map screen's business: it says whether the click hit it.
+void UseFlask(Duel duel, bool onFlask);
 
 }  // namespace vm

@@ -1,53 +1,45 @@
 // turn_cycle.cpp -- moves, countdowns and the end of a turn.
-#include "screens/map/rules/turn_cycle.h"
+#include "rules/turn_cycle.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 
-#include "screens/map/rules/achievements.h"
-#include "screens/map/rules/affordability.h"
-#include "screens/map/rules/card_effects.h"
-#include "screens/map/rules/resources_and_limits.h"
+#include "rules/achievements.h"
+#include "rules/affordability.h"
+#include "rules/card_effects.h"
+#include "rules/resources_and_limits.h"
+#include "state/cards.h"
 
 namespace vm {
 
-namespace {
-
-bool OneOf(int card, std::initializer_list<int> cards) {
-    return std::find(cards.begin(), cards.end(), card) != cards.end();
-}
-
-}  // namespace
-
 int AnimKindOf(int card) {
-    if (OneOf(card, {1, 4, 7, 8, 9, 12, 14, 18, 21, 26, 41, 52, 59, 60, 65, 67, 70})) return 2;
-    if (OneOf(card, {2,  3,  5,  11, 15, 17, 19, 23, 24, 25, 27, 28, 33, 37,
-                     39, 40, 44, 45, 46, 49, 50, 51, 54, 56, 63, 64, 68})) {
-        return 1;
-    }
-    return 0;
+    return static_cast<int>(AnimKindOfCard(card));
 }
 
 void MoonBonus(GameState& s, SideId id, int card) {
     const Side& side = SideOf(id);
     switch (s.MoonPhase) {
         case 1:
-            if (card >= 63 && card <= 70) {
+            if (CountsIn(card, CardRun::Silver)) {
                 const StateValue rare[] = {side.BlueRare, side.RedRare, side.YellowRare,
                                            side.Green};
                 s.*rare[s.random.Below(4)] += 1;
             }
             break;
         case 2:
-            if (card >= 1 && card <= 21) s.*side.Blue += 1;
+            if (CountsIn(card, CardRun::Blue)) s.*side.Blue += 1;
             break;
         case 3:
-            if (card >= 22 && card <= 39) s.*side.Red += 1;
+            if (CountsIn(card, CardRun::Red)) s.*side.Red += 1;
             break;
         case 4:
-            // The enemy's yellow moon also takes card 40.
-            if (card >= (id == SideId::Player ? 41 : 40) && card <= 62) s.*side.Yellow += 1;
+            // The enemy's yellow moon also takes the last card of the red run.
+            if (CountsIn(card, CardRun::Yellow) ||
+                (id == SideId::Enemy && kCards[std::size_t(card)].run == CardRun::Red &&
+                 !kCards[std::size_t(card)].countsInRun)) {
+                s.*side.Yellow += 1;
+            }
             break;
         default:
             break;
@@ -58,10 +50,10 @@ void PlayOrDiscard(Duel duel, int slot) {
     GameState& s = duel.state;
     const int card = s.HandCard[slot];
     const int pendant = s.SlotPendant[slot];
-    if (pendant > 0) duel.sounds.Play(17);
+    if (pendant > 0) duel.sounds.Play(Sound::Shatter);
     if (slot == s.DropSlot) {
         s.Flask += 5;
-        duel.sounds.Play(19);
+        duel.sounds.Play(Sound::Drip);
     }
     s.Flask = std::min(s.Flask, 80);
     s.DropSlot = 0;

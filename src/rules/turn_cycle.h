@@ -1,8 +1,8 @@
 // turn_cycle.h -- the player's move, the enemy's move and the end of a turn.
 #pragma once
 
-#include "screens/map/rules/duel.h"
-#include "screens/map/rules/tick_hooks.h"
+#include "rules/duel.h"
+#include "rules/tick_hooks.h"
 
 namespace vm {
 

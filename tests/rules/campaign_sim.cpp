@@ -1,9 +1,9 @@
 // campaign_sim.cpp -- the rules-only player of whole battles, with its invariant checks.
-#include "screens/map/rules/campaign_sim.h"
+#include "campaign_sim.h"
 
-#include "screens/map/rules/affordability.h"
-#include "screens/map/rules/end_of_battle.h"
-#include "screens/map/rules/map_tick_rules.h"
+#include "rules/affordability.h"
+#include "rules/end_of_battle.h"
+#include "rules/map_tick_rules.h"
 #include "state/new_game.h"
 
 namespace vm {
@@ -86,9 +86,7 @@ CampaignSimulator::Battle CampaignSimulator::PlayBattle() {
     ClockHooks hooks(s, clockMs_);
     Battle battle;
     battle.level = s.Level;
-    // The level screen's click starts the battle.
-    s.PlayerTower = 400 - 10 * s.Level;
-    s.LevelIntroTicks = 50;
+    StartBattle(duel);
     for (int64_t tick = 1;; ++tick) {
         if (tick > kMaxTicksPerBattle) {
             Violation(tick, "the battle did not end");
@@ -99,7 +97,7 @@ CampaignSimulator::Battle CampaignSimulator::PlayBattle() {
                 s.MouseX = 10;
                 s.MouseY = 150;
                 s.HoverSlot = 0;
-                MapClickRules(duel);
+                MapClickRules(duel, true);
             }
             int slot = 1;
             for (int k = 5; k >= 1; --k) {
@@ -108,7 +106,7 @@ CampaignSimulator::Battle CampaignSimulator::PlayBattle() {
             s.MouseX = 500;
             s.MouseY = 150;
             s.HoverSlot = slot;
-            MapClickRules(duel);
+            MapClickRules(duel, false);
         }
         bool refilled = false;
         for (int k = 1; k <= 5; ++k)

@@ -15,9 +15,9 @@
 #include <sstream>
 #include <thread>
 
+#include "state/game_error.h"
 #include "state/save_game.h"
 #include "state/save_writer.h"
-#include "toolkit/error.h"
 
 namespace vm {
 namespace {
@@ -63,7 +63,7 @@ class SaveFaults : public ::testing::Test {
     std::string SaveError(int level, SaveFault fault = {}) {
         try {
             ReplaceSaveFile(path_, Bytes(level), fault);
-        } catch (const tk::Error& e) {
+        } catch (const vm::GameError& e) {
             return e.what();
         }
         return "saved";
@@ -92,7 +92,7 @@ TEST_F(SaveFaults, TwoCopiesSavingAtOnceAndKilledLeaveAWholeSave) {
                 for (;;) {
                     try {
                         SaveGame(s, path_);
-                    } catch (const tk::Error&) {
+                    } catch (const vm::GameError&) {
                         _exit(3);
                     }
                 }
@@ -207,7 +207,7 @@ TEST_F(SaveFaults, APipeOrAFolderOnLoadIsRefusedAtOnce) {
         s.Level = 7;
         try {
             LoadGame(s, path_);
-        } catch (const tk::Error& e) {
+        } catch (const vm::GameError& e) {
             _exit(std::string(e.what()) ==
                               "Cannot open file " + path_ + ": it is a named pipe, not a file" &&
                           s.Level == 7
@@ -235,7 +235,7 @@ TEST_F(SaveFaults, APipeOrAFolderOnLoadIsRefusedAtOnce) {
     try {
         LoadGame(s, path_);
         ADD_FAILURE() << "a folder loaded";
-    } catch (const tk::Error& e) {
+    } catch (const vm::GameError& e) {
         EXPECT_EQ(std::string(e.what()),
                   "Cannot open file " + path_ + ": it is a folder, not a file");
     }

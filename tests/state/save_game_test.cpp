@@ -11,8 +11,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "state/game_error.h"
 #include "state/save_game.h"
-#include "toolkit/error.h"
 
 namespace vm {
 namespace {
@@ -52,7 +52,7 @@ class SaveFile : public ::testing::Test {
     std::string LoadError(GameState& s) {
         try {
             LoadGame(s, path_);
-        } catch (const tk::Error& e) {
+        } catch (const vm::GameError& e) {
             return e.what();
         }
         return "no error";
@@ -217,7 +217,7 @@ TEST_F(SaveFile, FailedSaveLeavesTheOldFileWhole) {
         try {
             SaveGame(next, path_);
             ADD_FAILURE() << "a save into a read-only folder succeeded";
-        } catch (const tk::Error& e) {
+        } catch (const vm::GameError& e) {
             EXPECT_EQ(std::string(e.what()), "Cannot create file " + path_);
         }
         ::chmod(dir_.c_str(), 0755);
@@ -236,7 +236,7 @@ TEST_F(SaveFile, FailedSaveLeavesTheOldFileWhole) {
         next.Level = 9;
         try {
             SaveGame(next, path_);
-        } catch (const tk::Error& e) {
+        } catch (const vm::GameError& e) {
             _exit(std::string(e.what()) == "Cannot create file " + path_ ? 3 : 4);
         }
         _exit(5);

@@ -12,6 +12,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 import art_badges as badges  # noqa: E402
+from card_pictures import card_of_picture  # noqa: E402
 import art_map  # noqa: E402
 import art_paintings as paintings  # noqa: E402
 import art_places as places  # noqa: E402
@@ -28,14 +29,6 @@ import pictures_stones as stones  # noqa: E402
 import pictures_towers as towers  # noqa: E402
 
 ART = os.path.join(HERE, "..", "..", "data", "art")
-
-
-def card_number(image):
-    if 8 <= image <= 12:
-        return image - 7
-    if 14 <= image <= 78:
-        return image - 8
-    return None
 
 
 # Modules that paint whole groups of pictures; each maps picture names to painters(w, h).
@@ -65,7 +58,7 @@ def painter(name, w, h):
     if form == "Form1":
         return towers.tower(w, h, mirrored=True)
     if form == "Form3":
-        n = card_number(i)
+        n = card_of_picture(name)
         if n:
             return cards.card(w, h, n)
         return {

@@ -1,5 +1,5 @@
 // instructions_form.cpp -- the instructions window: its layout and the topic buttons.
-#include "app/instructions_form.h"
+#include "screens/instructions/instructions_form.h"
 
 #include <string>
 
@@ -35,6 +35,17 @@ constexpr Topic kTopics[] = {
     {5, "The Map", "map.txt", 256},      {6, "Achievement", "achievement.txt", 288},
     {7, "About", "about.txt", 320},
 };
+// ButtonNClick by button number (index 0 unused).
+constexpr void (TForm9::*kClicks[10])() = {nullptr,
+                                           &TForm9::Button1Click,
+                                           &TForm9::Button2Click,
+                                           &TForm9::Button3Click,
+                                           &TForm9::Button4Click,
+                                           &TForm9::Button5Click,
+                                           &TForm9::Button6Click,
+                                           &TForm9::Button7Click,
+                                           &TForm9::Button8Click,
+                                           &TForm9::Button9Click};
 constexpr int kButtonLeft = 40, kButtonWidth = 75, kButtonHeight = 25;
 
 const Topic& TopicOf(int button) {
@@ -45,8 +56,8 @@ const Topic& TopicOf(int button) {
 
 }  // namespace
 
-TForm9::TForm9(tk::Application& app)
-    : tk::Form(app, "Form9", InstructionsSpec()),
+TForm9::TForm9(const ScreenServices& services)
+    : tk::Form(services.app, "Form9", InstructionsSpec()),
       Memo1(Add<tk::Memo>("Memo1")),
       Label1(Add<tk::Label>("Label1")) {
     background = tk::Rgb(0, 0, 0);
@@ -71,13 +82,9 @@ TForm9::TForm9(tk::Application& app)
         tk::Button& b = *Buttons[std::size_t(t.button)];
         b.SetBounds(kButtonLeft, t.top, kButtonWidth, kButtonHeight);
         b.caption = t.caption;
-        b.onClick = [this, n = t.button] { TopicClick(n); };
+        b.onClick = [this, click = kClicks[std::size_t(t.button)]] { (this->*click)(); };
     }
     SetFocus(&Memo1);
-}
-
-const char* TForm9::TopicFile(int button) {
-    return TopicOf(button).file;
 }
 
 void TForm9::TopicClick(int button) {

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "screens/shell/screen_services.h"
 #include "toolkit/ui/button.h"
 #include "toolkit/ui/form.h"
 #include "toolkit/ui/label.h"
@@ -12,15 +13,12 @@ namespace vm {
 
 class TForm9 : public tk::Form {
   public:
-    explicit TForm9(tk::Application& app);
+    explicit TForm9(const ScreenServices& services);
 
     tk::Memo& Memo1;  // read-only, silver, with a vertical scroll bar; first in the tab order
     tk::Label& Label1;
     // Button1 ... Button9 (index 0 unused), created in number order for the tab order.
     std::array<tk::Button*, 10> Buttons{};
-
-    // The help file of topic button n (1..9).
-    static const char* TopicFile(int button);
 
     // ButtonNClick: remember the topic's file name, then replace the box's text with the file's
     // lines, read afresh on every press. A file that cannot be read raises "Cannot open file

@@ -1,5 +1,5 @@
 // screen_form.cpp -- the frame of a full-screen screen's tick.
-#include "app/screen_form.h"
+#include "screens/shell/screen_form.h"
 
 #include <algorithm>
 #include <exception>
@@ -20,11 +20,12 @@ tk::WindowSpec FullScreenSpec(const std::string& name, int designWidth, int desi
 }
 }  // namespace
 
-ScreenForm::ScreenForm(tk::Application& app, std::string name, int designWidth, int designHeight,
-                       int timerIntervalMs)
-    : tk::Form(app, name, FullScreenSpec(name, designWidth, designHeight)),
+ScreenForm::ScreenForm(const ScreenServices& services, std::string name, int designWidth,
+                       int designHeight, int timerIntervalMs)
+    : tk::Form(services.app, name, FullScreenSpec(name, designWidth, designHeight)),
       Image1(Add<tk::Image>("Image1")),
-      Timer1(app, name + ".Timer1", timerIntervalMs, false) {
+      Timer1(services.app, name + ".Timer1", timerIntervalMs, false),
+      services(services) {
     // Until the first tick places it, Image1 covers the design client area.
     Image1.SetBounds(0, 0, designWidth, designHeight);
     Timer1.onTimer = [this] { Timer1Timer(); };

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "screens/shell/screen_services.h"
 #include "toolkit/raster/bitmap.h"
 #include "toolkit/raster/canvas.h"
 #include "toolkit/ui/form.h"
@@ -25,7 +26,7 @@ class ScreenForm : public tk::Form {
     static constexpr int kFrameWidth = 2000;
     static constexpr int kFrameHeight = 3000;
 
-    ScreenForm(tk::Application& app, std::string name, int designWidth, int designHeight,
+    ScreenForm(const ScreenServices& services, std::string name, int designWidth, int designHeight,
                int timerIntervalMs);
 
     tk::Image& Image1;
@@ -42,6 +43,8 @@ class ScreenForm : public tk::Form {
     int H() const { return ClientHeight(); }
 
   protected:
+    const ScreenServices& services;
+
     virtual void BeforeFrame() {}
     // Step 5 of the frame: the screen's content.
     virtual void DrawContent(tk::Canvas& canvas) = 0;

@@ -1,5 +1,5 @@
 // tick_text_file.cpp -- reading a text file on every tick without re-splitting an unchanged one.
-#include "screens/level/tick_text_file.h"
+#include "screens/shell/tick_text_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,28 +1,12 @@
 // title_form.cpp -- the title window: its components, START, Instructions, the watchdog, and the
 // twenty sound players.
-#include "app/title_form.h"
+#include "screens/title/title_form.h"
 
-#include "app/form_refs.h"
-#include "app/game_app.h"
-#include "app/instructions_form.h"
-#include "screens/final/final_form.h"
-#include "screens/intro/intro_form.h"
-#include "screens/level/level_form.h"
-#include "screens/map/map_form.h"
-#include "screens/result/result_form.h"
-#include "screens/story/story_form.h"
 #include "state/game_state.h"
 #include "state/new_game.h"
 #include "toolkit/error.h"
 
 namespace vm {
-
-const std::array<const char*, 21> kSoundFiles = {
-    "",           "carpathian.wav", "architect.wav", "blacksheep2.wav", "courtesan.wav",
-    "rose.wav",   "seduction.wav",  "titan.wav",     "warbeast.wav",    "warrioress.wav",
-    "druids.wav", "frost.wav",      "lightning.wav", "blacklight.wav",  "drake.wav",
-    "showb.wav",  "drums.wav",      "shatter.wav",   "boom.wav",        "drip.wav",
-    "haunt2.wav"};
 
 const char* const kCreditsFile = "credits.txt";
 
@@ -37,18 +21,19 @@ tk::WindowSpec TitleSpec() {
 
 }  // namespace
 
-TForm1::TForm1(tk::Application& app)
-    : tk::Form(app, "Form1", TitleSpec()),
+TForm1::TForm1(const ScreenServices& services)
+    : tk::Form(services.app, "Form1", TitleSpec()),
       Image1(Add<tk::Image>("Image1")),
       Button1(Add<tk::Button>("Button1")),
       Memo1(Add<tk::Memo>("Memo1")),
       Button2(Add<tk::Button>("Button2")),
-      Timer1(app, "Form1.Timer1", 1000, true) {
+      Timer1(services.app, "Form1.Timer1", 1000, true),
+      services_(services) {
     background = tk::Rgb(0, 0, 0);
 
     // The tower is taller than its frame: the component cuts it below row 409.
     Image1.SetBounds(8, 8, 249, 409);
-    Image1.picture = &Assets().Get("Form1.Image1");
+    Image1.picture = &services.assets.Get("Form1.Image1");
 
     Memo1.SetBounds(264, 8, 193, 377);
     Memo1.background = kSilver;
@@ -68,43 +53,36 @@ TForm1::TForm1(tk::Application& app)
     try {
         Memo1.LoadFromFile(kCreditsFile);
     } catch (const tk::Error& e) {
-        app.ReportError(e.what());
+        services.app.ReportError(e.what());
     }
 
-    for (int n = 1; n <= 20; ++n)
+    for (int n = 1; n <= kSoundCount; ++n)
         players_[std::size_t(n)] =
-            std::make_unique<tk::MediaPlayer>(TheMixer(), kSoundFiles[std::size_t(n)]);
+            std::make_unique<tk::MediaPlayer>(services.mixer, kSoundFiles[std::size_t(n)].file);
 }
 
-void TForm1::Play(int n) {
-    MediaPlayer(n).Play();
+void TForm1::Play(Sound sound) {
+    MediaPlayer(SoundNumber(sound)).Play();
 }
-void TForm1::Stop(int n) {
-    MediaPlayer(n).Stop();
+void TForm1::Stop(Sound sound) {
+    MediaPlayer(SoundNumber(sound)).Stop();
 }
-void TForm1::Rewind(int n) {
-    MediaPlayer(n).Rewind();
+void TForm1::Rewind(Sound sound) {
+    MediaPlayer(SoundNumber(sound)).Rewind();
 }
 
 void TForm1::Button1Click() {
     NewGame(Game(), *this, App().GetHost().MsOfDayUtc());
-    Form2->Show();
-    Hide();
-    Form2->Timer1.SetEnabled(true);
+    services_.handovers.Run(Handover::TitleStart);
 }
 
 void TForm1::Button2Click() {
-    Form9->Show();
+    services_.handovers.Run(Handover::TitleInstructions);
 }
 
 void TForm1::Timer1Timer() {
-    for (const tk::Form* screen : {static_cast<tk::Form*>(Form11), static_cast<tk::Form*>(Form8),
-                                   static_cast<tk::Form*>(Form7), static_cast<tk::Form*>(Form6),
-                                   static_cast<tk::Form*>(Form4), static_cast<tk::Form*>(Form2)})
-        if (screen->Visible()) return;
     // Showing a visible title changes nothing: it must not come up over the instructions.
-    if (!Visible()) Show();
-    Form2->Timer1.SetEnabled(false);
+    if (!services_.handovers.AnyScreenVisible()) services_.handovers.Run(Handover::Watchdog);
 }
 
 }  // namespace vm

@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+#include "screens/shell/screen_services.h"
 #include "state/sound_bank.h"
 #include "toolkit/sound/media_player.h"
 #include "toolkit/ui/button.h"
@@ -15,8 +16,6 @@
 
 namespace vm {
 
-// The sound files of the bank, by sound number 1..20 (index 0 unused).
-extern const std::array<const char*, 21> kSoundFiles;
 // The credits shown in the silver box.
 extern const char* const kCreditsFile;
 
@@ -25,7 +24,7 @@ class TForm1 : public tk::Form, public SoundBank {
     // Lays out the window, shows the title picture and the credits, and opens the twenty sound
     // files; raises tk::Error naming the first sound that cannot be opened, which stops start-up.
     // Credits that cannot be read are reported and leave the box empty: the game still runs.
-    explicit TForm1(tk::Application& app);
+    explicit TForm1(const ScreenServices& services);
 
     // Declared in tab order: START, the credits, then Instructions.
     tk::Image& Image1;
@@ -37,9 +36,9 @@ class TForm1 : public tk::Form, public SoundBank {
     // Sound N is MediaPlayer(N), 1..20.
     tk::MediaPlayer& MediaPlayer(int n) { return *players_.at(std::size_t(n)); }
 
-    void Play(int n) override;
-    void Stop(int n) override;
-    void Rewind(int n) override;
+    void Play(Sound sound) override;
+    void Stop(Sound sound) override;
+    void Rewind(Sound sound) override;
 
     // START: a new game seeded from the clock, then the intro.
     void Button1Click();
@@ -49,6 +48,7 @@ class TForm1 : public tk::Form, public SoundBank {
     void Timer1Timer();
 
   private:
+    const ScreenServices& services_;
     std::array<std::unique_ptr<tk::MediaPlayer>, 21> players_;
 };
 
