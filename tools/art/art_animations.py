@@ -50,12 +50,7 @@ def _smooth(points, closed=True):
 
 def _waver(p, scale, freq="0.02 0.045", seed=3):
     """A turbulence that bends shapes like heat: flames and witchfire."""
-    i = p.uid("wv")
-    p.define('<filter id="%s" x="-10%%" y="-10%%" width="120%%" height="120%%">'
-             '<feTurbulence type="fractalNoise" baseFrequency="%s" numOctaves="3" seed="%d" result="n"/>'
-             '<feDisplacementMap in="SourceGraphic" in2="n" scale="%s" xChannelSelector="R" yChannelSelector="G"/>'
-             '</filter>' % (i, freq, seed, scale))
-    return "url(#%s)" % i
+    return p.displace("wv", scale, freq, seed, 3, 10)
 
 
 def _tongue(cx, base, w, h, lean, rng):

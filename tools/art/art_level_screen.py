@@ -86,12 +86,7 @@ def skull_marker(w, h):
 
 def _ragged(p, scale, seed, freq=0.16):
     """Tears a shape's edge into tongues: noise pushes each pixel by up to `scale`."""
-    i = p.uid("rag")
-    p.define('<filter id="%s" x="-30%%" y="-30%%" width="160%%" height="160%%">'
-             '<feTurbulence type="fractalNoise" baseFrequency="%s" numOctaves="2" seed="%d" result="n"/>'
-             '<feDisplacementMap in="SourceGraphic" in2="n" scale="%s" xChannelSelector="R" yChannelSelector="G"/>'
-             '</filter>' % (i, freq, seed, scale))
-    return "url(#%s)" % i
+    return p.displace("rag", scale, freq, seed, 2, 30)
 
 
 def _dissolve(p, bias, seed, freq=0.22):
