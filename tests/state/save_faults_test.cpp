@@ -15,6 +15,7 @@
 #include <sstream>
 #include <thread>
 
+#include "scratch_save_folder.h"
 #include "state/game_error.h"
 #include "state/save_game.h"
 #include "state/save_writer.h"
@@ -24,26 +25,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SaveFaults : public ::testing::Test {
+class SaveFaults : public testing::ScratchSaveFolder {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("vm_save_faults_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        path_ = (dir_ / kSaveFileName).string();
-    }
-    void TearDown() override {
-        ::chmod(dir_.c_str(), 0755);
-        fs::remove_all(dir_);
-    }
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
+    static std::string Read(const fs::path& path) { return ReadBytes(path); }
     static std::string Bytes(int level) {
         GameState s;
         s.Level = level;
@@ -68,9 +52,6 @@ class SaveFaults : public ::testing::Test {
         }
         return "saved";
     }
-
-    fs::path dir_;
-    std::string path_;
 };
 
 // Two copies of the game saving over and over in one folder, both killed at a random moment:

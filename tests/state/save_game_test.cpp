@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "scratch_save_folder.h"
 #include "state/game_error.h"
 #include "state/save_game.h"
 
@@ -19,27 +20,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SaveFile : public ::testing::Test {
+class SaveFile : public testing::ScratchSaveFolder {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("vm_save_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        path_ = (dir_ / kSaveFileName).string();
-    }
-    void TearDown() override {
-        ::chmod(dir_.c_str(), 0755);
-        fs::remove_all(dir_);
-    }
     void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
-    std::string Read() {
-        std::ifstream in(path_, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
+    std::string Read() { return ReadBytes(path_); }
     // A valid file with one line replaced (1-based), joined with the given ending.
     std::string FileWithLine(int number, const std::string& text, const std::string& eol = "\r\n") {
         std::string out;
@@ -70,9 +54,6 @@ class SaveFile : public ::testing::Test {
         for (size_t k = 0; k < 30; ++k)
             EXPECT_EQ(s.Achievements[k], k == 4 ? 1 : 0);
     }
-
-    fs::path dir_;
-    std::string path_;
 };
 
 TEST_F(SaveFile, NewProgramSavesAs104Bytes) {
