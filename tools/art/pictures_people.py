@@ -5,11 +5,10 @@ statue and the reclining woman.
 Each is one posed silhouette (figkit) filled with a gradient lit from its one light and edged by
 a rim of that light, so it reads on the black sky of the battle screen at its own size."""
 import math
-import random
 
 from svgkit import doc, linear, radial, skull
 from art_night import Painter
-from paintkit import rim_light, lit_texture, glow, fade_to_black
+from paintkit import rim_light, glow, fade_to_black
 import figkit as fk
 
 
@@ -34,96 +33,207 @@ def _figure(fid, d_path, extra=""):
 
 
 def barbarian(w, h):
-    """A barbarian on a heap of skulls, his great sword raised, lit by fire from the right."""
-    j = {"neck": (1, -81), "chest": (1, -70), "waist": (0, -53), "pelvis": (0, -44),
-         "shl": (-14, -75), "ell": (-20, -58), "wrl": (-21, -44), "shr": (15, -76), "elr": (25, -88), "wrr": (29, -100),
-         "hipl": (-7, -43), "knl": (-17, -24), "anl": (-23, -3), "toel": (-15, -1),
-         "hipr": (7, -43), "knr": (16, -25), "anr": (21, -3), "toer": (29, -1)}
-    f = fk.body(j, build=1.15)
-    f += fk.head(3, -90, 1.0, 1)
-    f += fk.hand(*j["wrl"], math.pi / 2, 1.1, grip=True)
-    f += fk.hand(*j["wrr"], -math.pi / 3, 1.1, grip=True)
-    # Fur over the shoulders and round the hips, hair down the back.
-    f += "M-18,-80 L-8,-86 L6,-84 L18,-80 L21,-72 L14,-70 L9,-74 L2,-70 L-5,-74 L-12,-70 L-20,-72 Z "
-    f += "M-13,-50 L13,-50 L15,-32 L10,-36 L6,-30 L1,-36 L-4,-29 L-8,-35 L-13,-30 L-15,-34 Z "
-    f += "M-2,-97 C-10,-96 -12,-88 -13,-76 L-7,-80 C-6,-86 -4,-90 -2,-92 Z "
-    defs = _figure_defs("bb", (1, -0.3), "#ffb060", "#7a4228", "#120806")
-    defs += linear("steel", [(0, "#f4f0ea", 1), (0.5, "#9aa0aa", 1), (1, "#3a3e46", 1)], 0, 0, 1, 0)
-    s = ""
-    # The skulls, lit from the right by the same fire.
-    rng = random.Random(24)
-    for i, (x, y, sz) in enumerate([(-30, 8, 15), (-14, 12, 16), (4, 9, 15), (22, 12, 16), (38, 9, 14), (-22, 20, 15),
-                                    (-4, 22, 16), (14, 22, 15), (32, 21, 15), (-38, 22, 13), (48, 22, 13)]):
-        s += skull(x, y, sz, fill="#cbb89a" if i % 2 else "#a8937a", eye="#100604", stroke="#2a1a10")
-    s += '<path d="M-52,30 C-40,24 40,24 60,30 L60,34 L-52,34 Z" fill="#1a100a"/>'
-    # The sword: blade up and to the right from both fists.
-    a = -math.pi / 3
-    bx, by = j["wrr"][0] + 5 * math.cos(a), j["wrr"][1] + 5 * math.sin(a)
-    tx, ty = bx + 56 * math.cos(a), by + 56 * math.sin(a)
-    nx, ny = -math.sin(a) * 2.4, math.cos(a) * 2.4
-    s += '<path d="M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z" fill="url(#steel)" stroke="#20242a" stroke-width="0.6"/>' % (
-        bx + nx, by + ny, tx + nx * 0.3, ty + ny * 0.3, tx - nx * 0.3, ty - ny * 0.3, bx - nx, by - ny)
-    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#6a4a1a" stroke-width="3.2" stroke-linecap="round"/>' % (
-        bx - 7 * math.cos(a) + nx * 2.4, by - 7 * math.sin(a) + ny * 2.4, bx - 7 * math.cos(a) - nx * 2.4, by - 7 * math.sin(a) - ny * 2.4)
+    """A barbarian on a heap of skulls, his great sword raised high in his right fist, his left
+    clenched at his side; a fire off to the right lights his face and rims him in amber."""
+    j = {"neck": (2, -83), "chest": (1, -73), "waist": (0, -57), "pelvis": (0, -47),
+         "shl": (-14, -77), "ell": (-21, -61), "wrl": (-22, -46), "shr": (15, -78), "elr": (27, -88), "wrr": (30, -102),
+         "hipl": (-7, -45), "knl": (-15, -24), "anl": (-20, -3), "toel": (-12, -1),
+         "hipr": (7, -45), "knr": (16, -25), "anr": (22, -3), "toer": (30, -1)}
+    # The far leg and arm a shade darker behind the body.
+    far = fk.leg(j["hipl"], j["knl"], j["anl"], j["toel"], 1.2, -1, boot=True)
+    far += fk.arm(j["shl"], j["ell"], j["wrl"], 1.25, -1)
+    far += fk.fist(j["wrl"][0], j["wrl"][1] + 3, math.pi / 2, 1.05)
+    f = fk.torso(j["neck"], j["chest"], j["waist"], j["pelvis"], 1.0, shoulders=17, waist_w=11.5, hips=12)
+    f += fk.leg(j["hipr"], j["knr"], j["anr"], j["toer"], 1.2, 1, boot=True)
+    f += fk.arm(j["shr"], j["elr"], j["wrr"], 1.3, 1)
+    # Head raised toward the blade: a heavy jaw, the mane down his back, a beard on his chest.
+    hx, hy, tilt, hs = 4, -93, -0.18, 1.22
+    f += fk.face_profile(hx, hy, hs, 1, tilt, jaw=1.1)
+    hair = fk.smooth([fk.point(hx, hy, *q, s=hs, tilt=tilt) for q in
+                      ((-6.4, 0.0), (-6.2, -5.6), (-3.0, -8.8), (1.6, -9.0), (4.8, -7.4), (1.4, -6.6), (-1.4, -4.0),
+                       (-2.0, 1.6), (-3.6, 7.0), (-6.0, 14.0), (-10.0, 18.0), (-9.6, 9.0))])
+    hair += fk.smooth([fk.point(hx, hy, *q, s=hs, tilt=tilt) for q in
+                       ((0.4, 4.6), (3.4, 6.0), (6.0, 5.8), (6.2, 8.6), (4.4, 12.0), (1.8, 13.4), (-0.4, 9.6))])
+    # A wolf pelt over the shoulders, its paws hanging; a fur kilt over the hips.
+    f += fk.smooth([(-19, -78), (-12, -86), (0, -85), (14, -86), (21, -80), (19, -72), (15, -75), (11, -70), (6, -74),
+                    (1, -70), (-4, -74), (-9, -69), (-14, -73), (-20, -70)])
+    f += fk.smooth([(-13, -52), (13, -52), (15, -40), (16, -30), (11, -34), (7, -28), (2, -34), (-3, -28), (-8, -34),
+                    (-13, -29), (-16, -34)])
+    defs = _figure_defs("bb", (1, -0.3), "#ffb040", "#8a4a26", "#140806")
+    defs += _figure_defs("bbf", (1, -0.3), "#e08a3a", "#4a2818", "#0c0504", tex_seed=5)
+    defs += linear("steel", [(0, "#3a3e46", 1), (0.45, "#9aa0aa", 1), (0.55, "#f4e8d0", 1), (1, "#ffd090", 1)], 0, 0, 1, 0)
+    defs += linear("bbheap", [(0, "#120a08", 1), (0.6, "#3a2618", 1), (1, "#8a5a30", 1)], 0, 0, 1, 0)
+    defs += radial("bbskull", [(0, "#d8b080", 1), (0.5, "#7a5434", 1), (1, "#1a0e08", 1)], cx=0.8, cy=0.3, r=0.8)
+    defs += glow("bbglint", 1.0, 1)
+    # The heap: a dark mound of bones, the skulls on it catching the fire on their right.
+    s = '<path d="%s" fill="url(#bbheap)" filter="url(#bbrim)"/>' % fk.smooth(
+        [(-64, 34), (-56, 20), (-44, 10), (-30, 3), (-12, -1), (8, 0), (28, 2), (44, 8), (56, 18), (66, 34)])
+    for i, (x, y, sz, r) in enumerate([(-44, 18, 11, -20), (-30, 8, 12, -8), (-6, 4, 10, 6), (10, 6, 11, -4), (34, 8, 12, 14),
+                                       (50, 20, 11, 22), (-18, 20, 13, 4), (4, 22, 14, -6), (24, 21, 13, 10), (-52, 30, 10, -30),
+                                       (58, 30, 10, 30), (-36, 28, 12, 0), (40, 30, 12, 8)]):
+        s += '<g transform="rotate(%d %d %d)">%s</g>' % (r, x, y, skull(x, y, sz, fill="url(#bbskull)", eye="#080302",
+                                                                         stroke="#1a0e08"))
+    # Crossed bones and a broken shield among them.
+    s += '<path d="M-26,14 L-4,24 M16,14 L36,26 M-58,26 L-40,24" stroke="#6a4e34" stroke-width="2.4" stroke-linecap="round"/>'
+    s += _figure("bbf", far)
+    # The sword behind his fist: long blade up to the right, a cross guard, the grip in his hand.
+    a = -1.0
+    ca, sa = math.cos(a), math.sin(a)
+    gx, gy = j["wrr"][0] + 2.6 * ca, j["wrr"][1] + 2.6 * sa
+    nx, ny = -sa, ca
+    tip = (gx + 50 * ca, gy + 50 * sa)
+    s += ('<path d="M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z" fill="url(#steel)" stroke="#1a1410" stroke-width="0.4"/>'
+          % (gx + nx * 2.6, gy + ny * 2.6, tip[0] - 6 * ca + nx * 1.6, tip[1] - 6 * sa + ny * 1.6, tip[0], tip[1],
+             gx - nx * 2.6, gy - ny * 2.6))
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#5a5e66" stroke-width="0.6"/>' % (gx + 6 * ca, gy + 6 * sa, tip[0] - 8 * ca, tip[1] - 8 * sa)
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#ffe0a0" stroke-width="0.7" filter="url(#bbglint)"/>' % (
+        gx + 10 * ca - nx * 1.4, gy + 10 * sa - ny * 1.4, tip[0] - 10 * ca - nx * 0.7, tip[1] - 10 * sa - ny * 0.7)
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#8a6a3a" stroke-width="2.2" stroke-linecap="round"/>' % (
+        gx + nx * 7, gy + ny * 7, gx - nx * 7, gy - ny * 7)
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#3a2212" stroke-width="2.6" stroke-linecap="round"/>' % (
+        gx - 1 * ca, gy - 1 * sa, gx - 11 * ca, gy - 11 * sa)
+    s += '<circle cx="%.1f" cy="%.1f" r="2" fill="#c89a50"/>' % (gx - 12 * ca, gy - 12 * sa)
     s += _figure("bb", f)
-    ex, ey = fk.eye(3, -90, 1.0, 1)
-    s += '<circle cx="%.1f" cy="%.1f" r="0.8" fill="#ffd8a0"/>' % (ex, ey)
-    s += '<path d="M-13,-51 L13,-51" stroke="#5a3414" stroke-width="2.2"/><circle cx="0" cy="-51" r="1.6" fill="#d8a040"/>'
-    body_svg = fk.place(s, 100, 205, 1.45)
-    return doc(w, h, body_svg, defs)
+    # The face turned to the fire: brow, cheek and nose lit warm; hair and beard stay in shadow.
+    s += '<path d="%s" fill="#c87a40" opacity="0.75" filter="url(#bbrim)"/>' % fk.smooth(
+        [fk.point(hx, hy, *q, s=hs, tilt=tilt) for q in ((1.4, -5.8), (4.6, -4.6), (5.4, -2.0), (6.6, 0.8), (6.0, 3.2),
+                                                         (3.6, 4.6), (1.6, 2.0), (0.8, -2.0))])
+    s += _figure("bbf", hair)
+    # The fist closed round the grip, over it.
+    s += _figure("bb", fk.fist(j["wrr"][0] - 1 * ca, j["wrr"][1] - 1 * sa, a, 1.15))
+    # Muscle under the firelight: the chest, the belly, the swell of the raised arm.
+    s += ('<path d="M-10,-68 C-4,-64 2,-64 6,-68 M7,-68 C10,-64 13,-63 16,-66 M0,-62 L0,-54 M-5,-58 C-2,-57 2,-57 5,-58" '
+          'stroke="#2a140a" stroke-width="0.9" fill="none" opacity="0.8"/>')
+    s += ('<path d="M12,-70 C16,-66 17,-60 15,-55 M22,-84 C25,-87 27,-92 28,-96" stroke="#ffb060" stroke-width="0.8" '
+          'fill="none" opacity="0.55"/>')
+    # The belt with its buckle, bracers on the wrists, fur-topped boots.
+    s += '<path d="M-13,-52 C-4,-50 6,-50 13,-52" stroke="#2a1408" stroke-width="3" fill="none"/>'
+    s += '<rect x="0" y="-53.6" width="4" height="3.4" fill="#d8a048" stroke="#3a2010" stroke-width="0.4"/>'
+    s += ('<path d="M%.1f,%.1f L%.1f,%.1f M-21,-50 L-23,-54" stroke="#3a2010" stroke-width="3.4" stroke-linecap="round"/>'
+          % (j["wrr"][0] - 4.5, j["wrr"][1] + 6, j["wrr"][0] - 1.6, j["wrr"][1] + 2))
+    s += '<path d="M16,-14 C19,-12 24,-12 27,-14 M-24,-14 C-20,-12 -15,-12 -12,-14" stroke="#4a2a14" stroke-width="3" fill="none"/>'
+    # His eye under the brow, lit by the fire, and the open mouth of his roar.
+    ex, ey = fk.point(hx, hy, 3.2, -1.4, hs, 1, tilt)
+    s += '<path d="M%.1f,%.1f h1.8" stroke="#ffe0b0" stroke-width="0.9"/>' % (ex - 0.6, ey)
+    s += '<path d="M%.1f,%.1f l2.4,-1.0" stroke="#2a0a04" stroke-width="1" opacity="0.9"/>' % (ex - 1.0, ey - 1.4)
+    mx, my = fk.point(hx, hy, 5.2, 3.6, hs, 1, tilt)
+    s += '<path d="M%.1f,%.1f l1.6,0.6 l-0.4,1.4 Z" fill="#1a0402"/>' % (mx - 0.6, my - 0.8)
+    return doc(w, h, fk.place(s, 96, 204, 1.38), defs)
 
 
 def warrior_woman(w, h):
-    """A warrior woman in a horned helm, a spear topped with a skull in her right hand, her cape
-    blown back; fire behind her to the left."""
-    j = {"neck": (0, -83), "chest": (0, -72), "waist": (1, -56), "pelvis": (0, -47),
-         "shl": (-11, -77), "ell": (-17, -62), "wrl": (-14, -49), "shr": (11, -77), "elr": (20, -66), "wrr": (24, -74),
-         "hipl": (-6, -46), "knl": (-9, -25), "anl": (-10, -3), "toel": (-3, -1),
-         "hipr": (7, -46), "knr": (12, -25), "anr": (17, -3), "toer": (24, -1)}
-    f = fk.body(j, female=True)
-    f += fk.head(1, -91, 0.95, 1)
-    f += fk.hand(*j["wrl"], math.pi * 0.2, 1.0, grip=False)
-    f += fk.hand(*j["wrr"], -math.pi / 2, 1.0, grip=True)
-    # Horned helm and the hair beneath it.
-    f += "M-5,-98 C-16,-100 -22,-110 -20,-120 C-18,-112 -12,-106 -4,-103 Z M6,-99 C14,-104 18,-112 16,-122 C20,-114 18,-104 9,-97 Z "
-    f += "M-5,-96 C-12,-92 -12,-82 -14,-70 C-10,-74 -8,-80 -6,-86 Z "
-    # Skirt of leather strips.
-    f += "M-11,-50 L12,-50 L16,-30 L11,-32 L7,-28 L2,-32 L-3,-28 L-8,-32 L-14,-30 Z "
-    defs = _figure_defs("ww", (-1, -0.2), "#ff9a50", "#6a3a2a", "#0e0608")
-    defs += linear("cape", [(0, "#6a0a10", 1), (1, "#1a0204", 1)], 0, 0, 1, 0)
-    defs += linear("spearwood", [(0, "#6a4a2a", 1), (1, "#2a1a0a", 1)], 0, 0, 1, 0)
-    s = '<path d="M-10,-80 C-30,-70 -42,-40 -46,-4 C-36,-10 -28,-6 -20,-12 C-18,-30 -14,-50 -8,-70 Z" fill="url(#cape)" filter="url(#wwrim)"/>'
-    s += '<path d="M24,-10 L24,-134" stroke="url(#spearwood)" stroke-width="2.4"/>'
-    s += skull(24, -140, 13, fill="#d8ccb0", eye="#200404", stroke="#3a2a1a")
-    s += '<path d="M24,-148 L21,-160 L24,-172 L27,-160 Z" fill="#c8ccd4" stroke="#30343a" stroke-width="0.5"/>'
-    s += _figure("ww", f)
-    ex, ey = fk.eye(1, -91, 0.95, 1)
-    s += '<circle cx="%.1f" cy="%.1f" r="0.8" fill="#ffe0c0"/>' % (ex, ey)
-    s += '<path d="M-11,-50 L12,-50" stroke="#3a1a0a" stroke-width="2"/>'
-    s += '<path d="M-9,-74 C-3,-70 4,-70 10,-74" stroke="#8a8e98" stroke-width="2.2" fill="none"/>'
-    return doc(w, h, fk.place(s, 104, 246, 1.38), defs)
+    """A warrior woman in a horned helm, her spear planted beside her with a skull lashed under
+    its blade, her other fist on her hip, cape and hair blown back; a fire behind her to the
+    left edges her in amber and leaves her face in shadow but for the eye."""
+    j = {"neck": (1, -84), "chest": (1, -75), "waist": (1.5, -60), "pelvis": (0, -50),
+         "shl": (-9, -78), "ell": (-17, -65), "wrl": (-10, -54), "shr": (10, -78), "elr": (18, -65), "wrr": (22, -76),
+         "hipl": (-5, -49), "knl": (-9, -27), "anl": (-13, -3), "toel": (-6, -1),
+         "hipr": (5, -49), "knr": (12, -27), "anr": (16, -3), "toer": (24, -1)}
+    far = fk.leg(j["hipl"], j["knl"], j["anl"], j["toel"], 0.95, -1, boot=True)
+    far += fk.arm(j["shl"], j["ell"], j["wrl"], 0.9, -1)
+    far += fk.fist(j["wrl"][0] + 1, j["wrl"][1] + 1, 0.4, 0.85)
+    f = fk.torso(j["neck"], j["chest"], j["waist"], j["pelvis"], 1.0, shoulders=11.5, waist_w=7.4, hips=11.5)
+    f += fk.smooth([(5, -77), (11, -74), (12.5, -69), (9, -66), (4, -68)])  # the breast under the plate
+    f += fk.leg(j["hipr"], j["knr"], j["anr"], j["toer"], 1.0, 1, boot=True)
+    f += fk.arm(j["shr"], j["elr"], j["wrr"], 0.95, 1)
+    hx, hy, tilt = 2.5, -92.5, -0.06
+    f += fk.face_profile(hx, hy, 0.95, 1, tilt, jaw=0.95)
+    # The helm: a close cap with a nose guard, two horns curving up and out.
+    helm = fk.smooth([fk.point(hx, hy, *q, s=0.95, tilt=tilt) for q in
+                      ((-6.4, 0.6), (-6.6, -5.0), (-3.6, -9.0), (1.0, -9.6), (5.0, -7.8), (6.2, -4.4), (5.6, -0.6),
+                       (4.8, -3.6), (2.6, -4.0), (-2.0, -2.6), (-3.6, 1.6))])
+    for hq in (((-4.0, -7.0), (-9.0, -9.0), (-12.0, -15.0), (-11.0, -21.0), (-8.6, -15.0), (-5.0, -11.6), (-0.6, -9.0)),
+               ((2.0, -9.0), (5.6, -12.6), (6.6, -18.0), (5.0, -23.0), (9.4, -18.0), (9.6, -12.0), (5.6, -7.0))):
+        helm += fk.smooth([fk.point(hx, hy, *q, s=0.95, tilt=tilt) for q in hq])
+    # Hair from under the helm, streaming back in the fire's wind.
+    hair = fk.smooth([fk.point(hx, hy, *q, s=0.95, tilt=tilt) for q in
+                      ((-5.0, -2.0), (-11.0, 0.0), (-19.0, 4.0), (-25.0, 10.0), (-18.0, 9.0), (-22.0, 15.0), (-14.0, 12.0),
+                       (-9.0, 14.0), (-5.0, 8.0))])
+    # A skirt of leather strips over the hips.
+    f += fk.smooth([(-12, -53), (12, -53), (14, -42), (15, -34), (10, -37), (6, -32), (1, -37), (-4, -32), (-9, -37),
+                    (-14, -34), (-14, -43)])
+    defs = _figure_defs("ww", (-1, -0.3), "#ffa040", "#4a2a22", "#0c0506")
+    defs += _figure_defs("wwf", (-1, -0.3), "#e07a30", "#2a1612", "#070304", tex_seed=6)
+    defs += linear("cape", [(0, "#8a1812", 1), (0.5, "#4a080a", 1), (1, "#140204", 1)], 0, 0, 1, 0)
+    defs += linear("spearwood", [(0, "#8a5a2a", 1), (1, "#1a0e06", 1)], 0, 0, 1, 0)
+    defs += radial("wwskull", [(0, "#f0c890", 1), (0.5, "#8a6040", 1), (1, "#1a0c06", 1)], cx=0.2, cy=0.3, r=0.9)
+    defs += linear("wwsteel", [(0, "#ffd8a0", 1), (0.4, "#a8a4a8", 1), (1, "#2a2a30", 1)], 0, 0, 1, 0)
+    # The cape from her shoulders, blown back and down in torn tongues.
+    s = '<path d="%s" fill="url(#cape)" filter="url(#wwrim)"/>' % fk.smooth(
+        [(-6, -82), (-16, -80), (-28, -72), (-38, -58), (-46, -40), (-54, -22), (-58, -10), (-48, -14), (-46, -4),
+         (-38, -12), (-32, -4), (-28, -16), (-20, -30), (-14, -50), (-10, -68)])
+    s += ('<path d="M-18,-74 C-28,-60 -36,-40 -44,-20 M-12,-66 C-18,-50 -24,-34 -32,-14" stroke="#0a0204" stroke-width="1" '
+          'fill="none" opacity="0.8"/>')
+    s += _figure("wwf", far + hair)
+    # The spear planted beside her: ash shaft, the skull lashed under a leaf blade.
+    sx = j["wrr"][0] + 0.4
+    s += '<rect x="%.1f" y="-142" width="2.4" height="140" fill="url(#spearwood)" stroke="#140a04" stroke-width="0.3"/>' % (sx - 1.2)
+    s += skull(sx, -146, 11, fill="url(#wwskull)", eye="#100202", stroke="#2a1408")
+    s += '<path d="M%.1f,-142 l-4,4 M%.1f,-142 l4,4" stroke="#3a2010" stroke-width="0.9"/>' % (sx, sx)
+    s += ('<path d="M%.1f,-151 C%.1f,-156 %.1f,-162 %.1f,-168 C%.1f,-162 %.1f,-156 %.1f,-151 Z" fill="url(#wwsteel)" '
+          'stroke="#1a1416" stroke-width="0.4"/>' % (sx - 2, sx - 4, sx - 1.5, sx, sx + 1.5, sx + 4, sx + 2))
+    s += _figure("ww", f + helm)
+    s += _figure("ww", fk.fist(j["wrr"][0], j["wrr"][1], -math.pi / 2, 0.9))
+    # The breastplate's edge, the belt, the greaves' straps: dark on dark, caught by the fire.
+    s += '<path d="M-6,-80 C-4,-72 2,-66 12,-68" stroke="#6a4a3a" stroke-width="0.9" fill="none"/>'
+    s += '<path d="M-11,-53 C-4,-51 5,-51 12,-53" stroke="#1a0a06" stroke-width="2.4" fill="none"/>'
+    s += '<circle cx="1" cy="-52" r="1.4" fill="#e0a050"/>'
+    s += ('<path d="M12,-18 l6,-1 M12,-12 l7,-1 M-14,-18 l6,0 M-15,-12 l6,0" stroke="#2a1410" stroke-width="1.2"/>')
+    # The eye in the shadow of the helm and the line of her cheek.
+    ex, ey = fk.point(hx, hy, 3.3, -1.4, 0.95, 1, tilt)
+    s += '<path d="M%.1f,%.1f h1.8" stroke="#ffd8b0" stroke-width="0.8"/>' % (ex - 0.6, ey)
+    cx_, cy_ = fk.point(hx, hy, 2.0, 1.4, 0.95, 1, tilt)
+    s += '<path d="M%.1f,%.1f q1.8,1.4 2.2,3.6" stroke="#8a5a40" stroke-width="0.5" fill="none"/>' % (cx_, cy_)
+    return doc(w, h, fk.place(s, 112, 244, 1.42), defs)
 
 
 def crouching_woman(w, h):
-    """A woman in black leather crouched on one knee, a knife low in her hand, her hair thrown
-    back, lit green from the flames behind her."""
-    j = {"neck": (2, -56), "chest": (4, -47), "waist": (3, -33), "pelvis": (0, -26),
-         "shl": (-6, -51), "ell": (-14, -38), "wrl": (-22, -30), "shr": (10, -51), "elr": (18, -38), "wrr": (26, -30),
-         "hipl": (-4, -25), "knl": (-20, -12), "anl": (-34, -2), "toel": (-40, 0),
-         "hipr": (5, -25), "knr": (18, -30), "anr": (16, -3), "toer": (23, -1)}
-    f = fk.body(j, female=True)
-    f += fk.head(5, -64, 0.95, 1, tilt=0.15)
-    f += fk.hand(*j["wrl"], math.pi * 0.8, 1.0, grip=False)
-    f += fk.hand(*j["wrr"], math.pi * 0.15, 1.0, grip=True)
-    f += "M0,-70 C-10,-74 -22,-70 -34,-62 C-26,-62 -18,-62 -10,-60 C-20,-56 -26,-50 -30,-44 C-18,-52 -8,-56 -1,-58 Z "
-    defs = _figure_defs("cw", (-1, -0.4), "#8aff9a", "#2a3a30", "#050807")
-    defs += linear("knife", [(0, "#ffffff", 1), (1, "#7a8290", 1)])
-    s = '<path d="M31,-29 L44,-22 L31,-27 Z" fill="url(#knife)" stroke="#1a1e24" stroke-width="0.4"/>'
+    """A woman in black leather down on one knee in the green flames, a knife low and forward in
+    her right hand, her left arm flung back; her hair streams up in the fire's draught. The
+    flames behind her rim her in green; her face is in shadow but for the eye."""
+    j = {"neck": (4, -63), "chest": (2, -55), "waist": (-1, -41), "pelvis": (-3, -31),
+         "shl": (-1, -58), "ell": (-11, -66), "wrl": (-20, -77), "shr": (7, -58), "elr": (16, -47), "wrr": (24, -44),
+         "hipl": (-4, -29), "knl": (-2, -4), "anl": (-19, -3), "toel": (-26, -1),
+         "hipr": (-2, -30), "knr": (15, -27), "anr": (15, -3), "toer": (22, -1)}
+    # The kneeling leg and the flung arm behind, a shade darker.
+    far = fk.leg(j["hipl"], j["knl"], j["anl"], j["toel"], 0.95, -1, boot=True)
+    far += fk.arm(j["shl"], j["ell"], j["wrl"], 0.85, -1)
+    far += fk.hand(j["wrl"][0], j["wrl"][1], -2.3, 0.8, grip=False)
+    f = fk.torso(j["neck"], j["chest"], j["waist"], j["pelvis"], 1.0, shoulders=10.5, waist_w=7.0, hips=10.5)
+    f += fk.smooth([(7, -57), (11, -53), (11, -48), (7, -46), (4, -50)])  # the breast in its leather
+    f += fk.leg(j["hipr"], j["knr"], j["anr"], j["toer"], 1.0, 1, boot=True)
+    f += fk.arm(j["shr"], j["elr"], j["wrr"], 0.85, 1)
+    hx, hy, tilt, hs = 6.5, -72, 0.1, 1.1
+    f += fk.face_profile(hx, hy, hs, 1, tilt, jaw=0.92)
+    # Hair thrown back from the brow and streaming up behind her in the draught of the flames.
+    hair = fk.smooth([fk.point(hx, hy, *q, s=hs, tilt=tilt) for q in
+                      ((4.6, -6.4), (1.0, -9.0), (-4.0, -10.4), (-9.0, -14.0), (-13.0, -20.0), (-18.0, -25.0),
+                       (-15.0, -18.0), (-21.0, -20.0), (-17.0, -13.0), (-23.0, -12.0), (-15.0, -7.0), (-9.0, -3.0),
+                       (-7.0, 3.0), (-8.0, 9.0), (-4.4, 5.0), (-3.0, -1.0), (0.0, -5.6))])
+    defs = _figure_defs("cw", (-0.6, -0.8), "#8aff9a", "#1e3026", "#040706")
+    defs += _figure_defs("cwf", (-0.6, -0.8), "#6ae07a", "#0e1a14", "#020403", tex_seed=4)
+    defs += linear("knife", [(0, "#ffffff", 1), (0.6, "#b8c8c0", 1), (1, "#4a5450", 1)], 0, 0, 0, 1)
+    defs += glow("cwglint", 1.0, 1)
+    s = _figure("cwf", far + hair)
     s += _figure("cw", f)
-    ex, ey = fk.eye(5, -64, 0.95, 1, 0.15)
-    s += '<circle cx="%.1f" cy="%.1f" r="0.7" fill="#c0ffd0"/>' % (ex, ey)
-    s += '<path d="M-2,-34 L8,-33 M-6,-44 L12,-42" stroke="#3a4a40" stroke-width="0.8"/>'
-    return doc(w, h, fk.place(s, 64, 244, 1.55), defs)
+    # The knife forward from her fist, its edge catching the green.
+    gx, gy = j["wrr"][0] + 1.5, j["wrr"][1] - 0.5
+    s += ('<path d="M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z" fill="url(#knife)" stroke="#0a100c" stroke-width="0.3"/>'
+          % (gx + 1.6, gy - 2.6, gx + 8.6, gy - 8.0, gx + 10.4, gy - 10.0, gx + 3.0, gy - 1.0))
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#d0ffd8" stroke-width="0.5" filter="url(#cwglint)"/>' % (
+        gx + 3, gy - 3.2, gx + 8.6, gy - 8.0)
+    s += _figure("cw", fk.fist(gx, gy, -0.3, 0.85))
+    # Seams and the belt of the leather, a buckle catching the light.
+    s += '<path d="M-9,-36 C-4,-34 2,-34 6,-37" stroke="#0a120e" stroke-width="1.8" fill="none"/>'
+    s += '<rect x="-2" y="-36.8" width="2.4" height="2" fill="#9ad8a8"/>'
+    s += ('<path d="M-4,-52 C-2,-46 -1,-42 -1,-38 M8,-28 C11,-27 13,-27 15,-28" stroke="#2a3a30" stroke-width="0.6" '
+          'fill="none"/>')
+    # The eye lit green under the brow, the line of her cheek.
+    ex, ey = fk.point(hx, hy, 3.3, -1.4, hs, 1, tilt)
+    s += '<path d="M%.1f,%.1f h1.7" stroke="#d8ffe0" stroke-width="0.8" filter="url(#cwglint)"/>' % (ex - 0.6, ey)
+    cx_, cy_ = fk.point(hx, hy, 2.0, 1.4, hs, 1, tilt)
+    s += '<path d="M%.1f,%.1f q1.8,1.4 2.2,3.4" stroke="#3a5a46" stroke-width="0.5" fill="none"/>' % (cx_, cy_)
+    return doc(w, h, fk.place(s, 58, 244, 2.05), defs)
 
 
 def swordsman(w, h):
@@ -290,34 +400,85 @@ def horned_rider(w, h):
 
 
 def titan(w, h):
-    """An armoured titan seen from below, his great blade raised with its tip burning green at the
-    top right (the beam of the card starts there); the rest fades into the night."""
-    j = {"neck": (0, -82), "chest": (0, -70), "waist": (0, -52), "pelvis": (0, -44),
-         "shl": (-16, -76), "ell": (-24, -58), "wrl": (-22, -44), "shr": (16, -76), "elr": (28, -88), "wrr": (30, -102),
-         "hipl": (-8, -43), "knl": (-14, -22), "anl": (-16, -3), "toel": (-9, -1),
-         "hipr": (8, -43), "knr": (14, -22), "anr": (17, -3), "toer": (24, -1)}
-    f = fk.body(j, build=1.3)
-    f += fk.hand(*j["wrl"], math.pi / 2, 1.3, grip=True)
-    f += fk.hand(*j["wrr"], -math.pi / 2.4, 1.3, grip=True)
-    # Helm with a crest, great pauldrons, a skirt of plates.
-    f += "M-8,-98 C-8,-106 8,-106 8,-98 L8,-86 L4,-82 L-4,-82 L-8,-86 Z M-2,-106 C2,-116 10,-118 16,-114 C10,-112 4,-108 2,-104 Z "
-    f += "M-27,-80 C-27,-88 -14,-88 -10,-80 L-12,-70 C-20,-68 -26,-70 -27,-74 Z M27,-80 C27,-88 14,-88 10,-80 L12,-70 C20,-68 26,-70 27,-74 Z "
-    f += "M-14,-48 L14,-48 L17,-30 L-17,-30 Z "
-    defs = _figure_defs("ti", (1, -0.6), "#b8ffc0", "#5a6470", "#0a0c10")
-    defs += lit_texture("plate", "0.05", 9, 0, relief=2.2, gain=1.4)
-    defs += linear("tiblade", [(0, "#ffffff", 1), (0.5, "#a8b8c0", 1), (1, "#3a444a", 1)], 0, 0, 1, 0)
-    defs += radial("tiglow", [(0, "#d0ffd0", 0.9), (0.3, "#40ff60", 0.5), (1, "#00ff40", 0)])
-    defs += radial("tiback", [(0, "#1a3a24", 1), (1, "#000", 1)], cx=0.62, cy=0.2, r=0.8)
+    """An armoured titan seen from below, the hilt of his great blade in both gauntlets before
+    his chest, the blade standing up past his helm to a tip burning green at the top right (the
+    card's beam starts there). That fire is the one light: it rims his helm, pauldrons and the
+    plates on his right, lights the slit of his visor, and the rest sinks into the night."""
+    ox, oy, sc = 90, 384, 3.3
+    j = {"neck": (1, -84), "chest": (1, -74), "waist": (0, -57), "pelvis": (0, -47),
+         "shl": (-15, -78), "ell": (-17, -61), "wrl": (5, -57), "shr": (16, -78), "elr": (25, -66), "wrr": (8, -63),
+         "hipl": (-8, -45), "knl": (-13, -24), "anl": (-15, -3), "toel": (-8, -1),
+         "hipr": (8, -45), "knr": (14, -24), "anr": (16, -3), "toer": (23, -1)}
+    far = fk.leg(j["hipl"], j["knl"], j["anl"], j["toel"], 1.3, -1, boot=True)
+    far += fk.arm(j["shl"], j["ell"], j["wrl"], 1.35, -1)
+    f = fk.torso(j["neck"], j["chest"], j["waist"], j["pelvis"], 1.0, shoulders=17.5, waist_w=12.5, hips=13.5)
+    f += fk.leg(j["hipr"], j["knr"], j["anr"], j["toer"], 1.35, 1, boot=True)
+    f += fk.arm(j["shr"], j["elr"], j["wrr"], 1.4, 1)
+    # The great helm: a tall barrel with a crest, a jutting visor and a gorget down to the collar.
+    f += fk.smooth([(-7, -85), (-8, -95), (-6, -101), (0, -103.5), (6, -101.5), (9, -96), (10, -91), (8.5, -88), (7, -84),
+                    (0, -81)])
+    f += fk.smooth([(-3, -102), (-1, -108), (4, -111), (10, -110), (5, -107), (3, -103)])
+    # Great pauldrons over both shoulders, and a skirt of plates over the hips.
+    pauld = (fk.smooth([(-25, -78), (-23, -85), (-16, -88), (-8, -84), (-9, -76), (-14, -70), (-22, -70)]) +
+             fk.smooth([(25, -78), (23, -85), (16, -88), (8, -84), (9, -76), (14, -70), (22, -70)]))
+    skirt = fk.smooth([(-14, -52), (14, -52), (17, -41), (18, -31), (8, -30), (0, -32), (-8, -30), (-18, -31), (-17, -41)])
+    # A short light vector: at this scale the rim stays a thin edge.
+    defs = _figure_defs("ti", (0.4, -0.4), "#b8ffc0", "#4a5660", "#07090c", tex_seed=9)
+    defs += _figure_defs("tif", (0.4, -0.4), "#7ad88a", "#262e36", "#040506", tex_seed=10)
+    defs += linear("tiblade", [(0, "#3a464a", 1), (0.45, "#a8b8c0", 1), (0.55, "#e8fff0", 1), (1, "#7a9a88", 1)], 0, 0, 1, 0)
+    defs += radial("tiglow", [(0, "#f0fff0", 1), (0.18, "#a0ffb0", 0.85), (0.45, "#30e060", 0.35), (1, "#00ff40", 0)])
+    defs += radial("tiback", [(0, "#16402a", 1), (0.45, "#08160e", 1), (1, "#000000", 1)], cx=0.62, cy=0.12, r=0.9)
     defs += glow("tibloom", 3, 2)
-    defs += fade_to_black("tivig", inner=0.7)
+    defs += glow("tislit", 1.2, 2)
+    defs += fade_to_black("tivig", inner=0.72)
+    defs += ('<filter id="ticloud" x="0" y="0" width="100%" height="100%"><feTurbulence type="fractalNoise" '
+             'baseFrequency="0.012 0.03" numOctaves="4" seed="37"/><feColorMatrix type="matrix" values="0 0 0 0 0.1 '
+             '0 0 0 0 0.3 0 0 0 0 0.18 0 0 0 1.4 -0.55"/></filter>')
     s = '<rect width="%d" height="%d" fill="url(#tiback)"/>' % (w, h)
-    # The blade from the right fist to its tip at (130, 20) of the picture.
-    inner = fk.place(_figure("ti", f) + '<path d="M-5.5,-99.5 h11" stroke="#9aff9a" stroke-width="1.2" filter="url(#tibloom)"/>', 78, 300, 2.1)
-    fx, fy = 78 + 30 * 2.1, 300 - 102 * 2.1
-    s += '<path d="M%.1f,%.1f L128,18 L133,21 L%.1f,%.1f Z" fill="url(#tiblade)" stroke="#1a2024" stroke-width="0.6"/>' % (fx - 4, fy, fx + 4, fy + 2)
-    s += inner
-    s += '<circle cx="130" cy="20" r="26" fill="url(#tiglow)"/>'
-    s += '<path d="M130,6 V34 M116,20 H144" stroke="#eaffea" stroke-width="1.4" filter="url(#tibloom)"/>'
+    s += '<rect width="%d" height="%d" filter="url(#ticloud)" opacity="0.7"/>' % (w, h)
+    fig = _figure("tif", far)
+    fig += _figure("ti", f)
+    # Plate on plate: breastplate ridge, the lames of the skirt, the knee cops, each edge lit.
+    fig += ('<path d="M1,-80 C2,-72 1,-64 0,-56 M-13,-58 C-5,-55 6,-55 13,-58 M-16,-43 C-6,-41 6,-41 17,-43 '
+            'M-17,-36 C-6,-34 6,-34 18,-36" stroke="#0a0e10" stroke-width="1.1" fill="none"/>')
+    fig += ('<path d="M2,-79 C3,-72 2,-64 1,-57 M-13,-57 C-5,-54 6,-54 13,-57 M-16,-42 C-6,-40 6,-40 17,-42" '
+            'stroke="#7ab890" stroke-width="0.45" fill="none" opacity="0.7"/>')
+    fig += _figure("ti", pauld + skirt)
+    fig += ('<path d="M10,-84 C15,-86 20,-85 24,-80 M11,-80 C16,-81 20,-79 23,-75 M-10,-84 C-15,-86 -20,-85 -24,-80" '
+            'stroke="#0a0e10" stroke-width="0.9" fill="none"/>')
+    fig += '<circle cx="14" cy="-24" r="4" fill="#2a3238" stroke="#8ad8a0" stroke-width="0.5"/>'
+    # The visor's slit burning with the blade's green, and the breathing holes below it.
+    fig += '<path d="M0,-94.5 L9.4,-94" stroke="#b0ffb8" stroke-width="1.2" filter="url(#tislit)"/>'
+    fig += '<path d="M5,-90 h0.1 M7,-90 h0.1 M5,-88 h0.1 M7,-88 h0.1" stroke="#2a4a34" stroke-width="0.8" stroke-linecap="round"/>'
+    # The great blade stands up from the two fists to its tip at (130, 20) of the picture.
+    gx, gy = ox + 7 * sc, oy - 71 * sc
+    tx, ty = 130, 20
+    ln = math.hypot(tx - gx, ty - gy)
+    ux, uy = (tx - gx) / ln, (ty - gy) / ln
+    nx, ny = -uy, ux
+    bw = 7.0
+    blade = ('<path d="M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z" fill="url(#tiblade)" stroke="#0a1210" stroke-width="0.6"/>'
+             % (gx + nx * bw, gy + ny * bw, tx - ux * 14 + nx * bw * 0.7, ty - uy * 14 + ny * bw * 0.7, tx, ty,
+                tx - ux * 14 - nx * bw * 0.7, ty - uy * 14 - ny * bw * 0.7) + '')
+    blade = blade.replace("Z\"", "L%.1f,%.1f Z\"" % (gx - nx * bw, gy - ny * bw))
+    blade += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#1a2622" stroke-width="1.2"/>' % (gx + ux * 6, gy + uy * 6, tx - ux * 26, ty - uy * 26)
+    blade += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#d8ffe0" stroke-width="0.8" opacity="0.8"/>' % (
+        gx + ux * 8 - nx * 2.5, gy + uy * 8 - ny * 2.5, tx - ux * 16 - nx * 1.6, ty - uy * 16 - ny * 1.6)
+    blade += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#3a4a44" stroke-width="4.6" stroke-linecap="round"/>' % (
+        gx + nx * 17, gy + ny * 17, gx - nx * 17, gy - ny * 17)
+    blade += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#a0e8b0" stroke-width="1" stroke-linecap="round" opacity="0.8"/>' % (
+        gx + nx * 16, gy + ny * 16 - 1.4, gx - nx * 16, gy - ny * 16 - 1.4)
+    s += '<g transform="translate(%s,%s) scale(%s)">%s</g>' % (ox, oy, sc, fig)
+    s += blade
+    # The gauntlets closed round the grip, one above the other, over the blade's hilt.
+    fists = fk.fist(j["wrr"][0] + 0.5, j["wrr"][1] + 0.5, -1.5, 1.5) + fk.fist(j["wrl"][0] + 1, j["wrl"][1] + 1.5, -1.5, 1.5)
+    s += '<g transform="translate(%s,%s) scale(%s)">%s</g>' % (ox, oy, sc, _figure("ti", fists))
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#1a1e22" stroke-width="5" stroke-linecap="round"/>' % (
+        gx - ux * 54, gy - uy * 54, gx - ux * 60, gy - uy * 60)
+    # The fire at the tip.
+    s += '<circle cx="%d" cy="%d" r="30" fill="url(#tiglow)"/>' % (tx, ty)
+    s += '<path d="M%d,%d V%d M%d,%d H%d" stroke="#f0fff0" stroke-width="1.4" filter="url(#tibloom)"/>' % (
+        tx, ty - 16, ty + 16, tx - 16, ty, tx + 16)
     s += '<rect width="%d" height="%d" fill="url(#tivig)"/>' % (w, h)
     return doc(w, h, s, defs)
 
