@@ -72,7 +72,7 @@ e2e_click_until Form11 $((W / 2)) $((H / 2))
 screen_shows story 10 688 160 '#DDDEE3' 220 196 '#737782' 556 436 '#BEC1C8' 1060 796 '#C3C4C8'
 e2e_click_until Form6 $((W / 2)) $((H / 2))
 # The level screen: the map of the land, its sea, and the briefing's yellow text.
-screen_shows level 10 604 400 '#6B7249' 1072 316 '#142038' 292 196 '#1B2D43' 920 602 '#FFFF00'
+screen_shows level 10 604 400 '#6A6B43' 1072 316 '#142038' 292 196 '#1A2C42' 920 602 '#FFFF00'
 # Anywhere but its buttons at the lower right starts the battle.
 e2e_click_until Form4 $((W / 4)) $((H / 2))
 

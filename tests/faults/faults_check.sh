@@ -266,9 +266,9 @@ click Form6 300 512
 wait 200
 visible"
 for how in missing folder pipe large; do
-    goes_on lv1.txt $how "$LEVEL" "visible Form6" "#6B7249" "#142038" "visible Form4"
+    goes_on lv1.txt $how "$LEVEL" "visible Form6" "#6A6B43" "#142038" "visible Form4"
 done
-goes_on lv1.txt garbage "$LEVEL" no-error "visible Form6" "#6B7249" "visible Form4"
+goes_on lv1.txt garbage "$LEVEL" no-error "visible Form6" "#6A6B43" "visible Form4"
 
 # An achievement description: with the pointer on slot 13 the result screen still draws the
 # score below it, and a click leads on to the next level.
