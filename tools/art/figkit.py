@@ -103,17 +103,19 @@ def place(d_group, x, y, scale, flip=False):
 # -- smooth anatomy: outlines drawn through their points as curves, so nothing reads as tubes --
 
 
-def smooth(points, closed=True):
+def smooth(points, closed=True, digits=2):
     """Path data of a Catmull-Rom curve through `points`: the outline bends like a drawn line."""
     n = len(points)
-    d = "M%.2f,%.2f " % points[0]
+    f = "%%.%df" % digits
+    d = ("M" + f + "," + f + " ") % points[0]
+    step = "C" + f + "," + f + " " + f + "," + f + " " + f + "," + f + " "
     for i in range(n if closed else n - 1):
         p0 = points[(i - 1) % n] if closed or i > 0 else points[i]
         p1, p2 = points[i], points[(i + 1) % n]
         p3 = points[(i + 2) % n] if closed or i + 2 < n else p2
         c1 = (p1[0] + (p2[0] - p0[0]) / 6, p1[1] + (p2[1] - p0[1]) / 6)
         c2 = (p2[0] - (p3[0] - p1[0]) / 6, p2[1] - (p3[1] - p1[1]) / 6)
-        d += "C%.2f,%.2f %.2f,%.2f %.2f,%.2f " % (c1 + c2 + p2)
+        d += step % (c1 + c2 + p2)
     return d + ("Z " if closed else "")
 
 
