@@ -7,6 +7,7 @@ port of Seldyr, the storm-bound towers of Sha'teath and the quiet valley of Blyt
 """
 import math
 import random
+import re
 
 from art_night import Painter, brick_tower, poly, arch_window
 
@@ -34,18 +35,6 @@ def _tree(p, x, base, h, fill, rng, spread=0.5, depth=6, width=None, rim=None, l
     p.shape(d, fill, None, rim, rim_dx=1.2, rim_dy=0.8, rim_soft=0.4) if rim else p.add('<path d="%s" fill="%s"/>' % (d, fill))
 
 
-def _figure_back(p, x, base, h, fill, rim=None, staff=False):
-    """A small cloaked figure (hood, shoulders, cloak) seen at a distance."""
-    u = h / 100
-    d = ("M%.1f,%.1f " % (x - 22 * u, base) +
-         "C%.1f,%.1f %.1f,%.1f %.1f,%.1f " % (x - 20 * u, base - 40 * u, x - 16 * u, base - 70 * u, x - 12 * u, base - 78 * u) +
-         "C%.1f,%.1f %.1f,%.1f %.1f,%.1f " % (x - 11 * u, base - 92 * u, x - 6 * u, base - 100 * u, x, base - 100 * u) +
-         "C%.1f,%.1f %.1f,%.1f %.1f,%.1f " % (x + 7 * u, base - 100 * u, x + 11 * u, base - 92 * u, x + 11 * u, base - 80 * u) +
-         "C%.1f,%.1f %.1f,%.1f %.1f,%.1f Z" % (x + 17 * u, base - 70 * u, x + 21 * u, base - 40 * u, x + 23 * u, base))
-    if staff:
-        d += " M%.1f,%.1f h%.1f v%.1f h%.1f Z" % (x + 18 * u, base, 2.2 * u, -118 * u, -2.2 * u)
-    p.shape(d, fill, None, rim, rim_dx=1.2, rim_dy=0.6, rim_soft=0.4) if rim else p.add('<path d="%s" fill="%s"/>' % (d, fill))
-
 
 def _grass(p, y0, y1, fill, n, rng, hmax=8):
     d = ""
@@ -58,8 +47,135 @@ def _grass(p, y0, y1, fill, n, rng, hmax=8):
     p.add('<path d="%s" fill="%s"/>' % (d, fill))
 
 
+def _oak(p, x, base, rng, light=(1, -1)):
+    """A broad oak: a flared, bark-ridged trunk forking into limbs under a crown of leaf clumps,
+    each clump dark at its heart and catching the moon on the side that faces it."""
+    lx, ly = light
+    # Trunk and limbs: one tapered path, the roots spread into the grass.
+    trunk = ("M%.1f,%.1f C%.1f,%.1f %.1f,%.1f %.1f,%.1f " % (x - 26, base + 4, x - 14, base - 2, x - 9, base - 10, x - 9, base - 30) +
+             "C%.1f,%.1f %.1f,%.1f %.1f,%.1f " % (x - 9, base - 52, x - 12, base - 66, x - 30, base - 92) +
+             "L%.1f,%.1f C%.1f,%.1f %.1f,%.1f %.1f,%.1f " % (x - 26, base - 96, x - 10, base - 78, x - 4, base - 74, x - 2, base - 100) +
+             "L%.1f,%.1f C%.1f,%.1f %.1f,%.1f %.1f,%.1f " % (x + 4, base - 100, x + 5, base - 80, x + 12, base - 74, x + 32, base - 94) +
+             "L%.1f,%.1f C%.1f,%.1f %.1f,%.1f %.1f,%.1f " % (x + 35, base - 90, x + 14, base - 66, x + 9, base - 52, x + 9, base - 30) +
+             "C%.1f,%.1f %.1f,%.1f %.1f,%.1f Z" % (x + 9, base - 10, x + 16, base - 2, x + 28, base + 4))
+    bark = p.relief("0.35 0.05", 3, azimuth=315, elevation=40, scale=3, strength=1.6)
+    p.shape(trunk, "#2a2a30", bark, RIM, rim_dx=-1.2, rim_dy=1.2, rim_soft=0.6, rim_opacity=0.45)
+    p.add('<path d="%s" fill="%s"/>' % (trunk, p.linear([(0, "#000", 0.75), (0.6, "#000", 0.35), (1, "#000", 0.05)],
+                                                          0, 0, 1, 0)))
+    # Crown: clumps from the back of the tree to the front, the back ones darker.
+    clumps = [(-50, -108, 27), (46, -114, 28), (-4, -136, 33), (-34, -90, 24), (30, -88, 24),
+              (-66, -86, 18), (62, -92, 18), (6, -104, 27)]
+    leaf = p.noise_mask("0.22", octaves=2, gain=3.0, bias=-0.9)
+    for i, (dx, dy, r) in enumerate(clumps):
+        cx, cy = x + dx, base + dy
+        back = i < 3
+        dark, mid, lit = ("#060b0c", "#15222a", "#5d7396") if back else ("#07100e", "#1c2c30", "#7d93ba")
+        body, mids, tops = "", "", ""
+        for _ in range(int(r * 3.2)):
+            a, d = rng.uniform(0, 6.283), r * math.sqrt(rng.random())
+            px, py = cx + d * math.cos(a) * 1.15, cy + d * math.sin(a) * 0.85
+            body += '<circle cx="%.1f" cy="%.1f" r="%.1f"/>' % (px, py, rng.uniform(3, 6.5))
+            # Leaves on the moon's side of the clump take the light.
+            facing = ((px - cx) * lx + (py - cy) * ly) / max(1.0, r)
+            if facing > -0.1:
+                mids += '<circle cx="%.1f" cy="%.1f" r="%.1f"/>' % (px, py, rng.uniform(2.5, 5))
+            if facing > 0.45:
+                tops += '<ellipse cx="%.1f" cy="%.1f" rx="%.1f" ry="%.1f"/>' % (px, py, rng.uniform(1.5, 3.2),
+                                                                               rng.uniform(1.0, 2.2))
+        p.add('<g fill="%s">%s</g>' % (dark, body))
+        p.add('<g fill="%s" filter="%s">%s</g>' % (mid, leaf, mids))
+        p.add('<g fill="%s" opacity="0.75" filter="%s">%s</g>' % (lit, leaf, tops))
+        # Ragged leaf edge, so the clump does not end in a clean circle.
+        edge = ""
+        for _ in range(int(r * 1.4)):
+            a = rng.uniform(0, 6.283)
+            edge += '<circle cx="%.1f" cy="%.1f" r="%.1f"/>' % (cx + r * 1.1 * math.cos(a), cy + r * 0.85 * math.sin(a),
+                                                                 rng.uniform(1.2, 2.6))
+        p.add('<g fill="%s">%s</g>' % (dark, edge))
+    # A few limbs show through the gaps of the crown.
+    for dx, dy, ex, ey in [(-4, -74, -30, -112), (6, -76, 30, -118), (0, -90, 2, -130)]:
+        p.add('<path d="M%.1f,%.1f Q%.1f,%.1f %.1f,%.1f" stroke="#1a1c22" stroke-width="2.4" fill="none" '
+              'stroke-linecap="round" opacity="0.9"/>' % (x + dx, base + dy, x + (dx + ex) / 2 + 6, base + (dy + ey) / 2,
+                                                          x + ex, base + ey))
+
+
+def _old_wall(p, rng, x0, x1, base_y, gaps, gate=None):
+    """An old curtain wall with thickness: a moonlit wall-walk on top, merlons, a coursed front face in
+    shadow, broken ends that show the rubble core, and its shadow on the hill."""
+    tx, ty = 5.0, -4.0      # the wall's depth, seen from a little above
+    fronts, tops, ends, merl_f, merl_t = [], [], [], [], []
+    x = x0
+    while x < x1:
+        seg = rng.uniform(26, 42)
+        if any(a < x < b for a, b in gaps):
+            x += 10
+            continue
+        xa, xb = x, min(x + seg, x1)
+        h = 20 if gate and xa <= gate[0] <= xb else rng.uniform(13, 22)
+        ya, yb = base_y(xa), base_y(xb)
+        # The top steps down where the stone has fallen.
+        n = 4
+        top = [(xa + (xb - xa) * i / n, base_y(xa + (xb - xa) * i / n) - h + (rng.uniform(0, 5) if i in (0, n) else rng.uniform(0, 1.5)))
+               for i in range(n + 1)]
+        fronts.append(poly([(xa, ya + 14)] + top + [(xb, yb + 14)]))
+        tops.append(poly(top + [(px + tx, py + ty) for px, py in reversed(top)]))
+        # Broken ends: the side of the wall and its rubble core.
+        for ex, ey, sgn in ((xa, top[0][1], -1), (xb, top[-1][1], 1)):
+            by = base_y(ex) + 14
+            ends.append(poly([(ex, ey), (ex + tx, ey + ty), (ex + tx + sgn * rng.uniform(0, 2), by + ty), (ex, by)]))
+        # Merlons along the outer edge of the wall-walk.
+        mx = xa + 3
+        while mx < xb - 6:
+            t = (mx - xa) / max(1, xb - xa)
+            my = top[0][1] + (top[-1][1] - top[0][1]) * t
+            if rng.random() < 0.75:
+                mh = rng.uniform(4, 6)
+                merl_f.append("M%.1f,%.1f h5 v%.1f h-5 Z" % (mx, my + 0.5, -mh))
+                merl_t.append(poly([(mx, my - mh), (mx + 5, my - mh), (mx + 5 + tx * 0.5, my - mh + ty * 0.5),
+                                    (mx + tx * 0.5, my - mh + ty * 0.5)]))
+            mx += 9
+        x += seg + (rng.uniform(6, 14) if rng.random() < 0.3 else 0)
+    # Shadow cast toward the viewer (the moon stands behind the wall).
+    shadow = " ".join(fronts)
+    p.add('<path d="%s" fill="#000" opacity="0.55" transform="translate(-3,8)" filter="%s"/>' % (shadow, p.blur(3)))
+    stone = p.relief("0.09 0.16", 4, azimuth=300, elevation=30, scale=3.5, strength=1.7)
+    p.shape(" ".join(ends), "#20242e", stone)
+    p.shape(" ".join(tops), "#7c88a4", stone, RIM, rim_dx=-1.0, rim_dy=1.5, rim_soft=0.5, rim_opacity=0.8)
+    p.shape(" ".join(fronts), "#363d4e", stone)
+    # Courses of squared stone on the face, and the face darkening toward its foot.
+    cid = p.uid("wf")
+    p.define('<clipPath id="%s"><path d="%s"/></clipPath>' % (cid, " ".join(fronts)))
+    lines = ""
+    for row in range(10):
+        y0 = 190 + row * 4.4
+        lines += "M%.1f,%.1f L%.1f,%.1f " % (x0, y0, x1, y0)
+    courses = '<path d="%s" stroke="#12151c" stroke-width="0.9" fill="none"/>' % lines
+    blocks = ""
+    for row in range(10):
+        y0 = 190 + row * 4.4
+        off = rng.uniform(0, 9)
+        xx = x0 + off
+        while xx < x1:
+            blocks += "M%.1f,%.1f v4.4 " % (xx, y0)
+            xx += rng.uniform(6, 11)
+    courses += '<path d="%s" stroke="#12151c" stroke-width="0.8" fill="none"/>' % blocks
+    # The courses follow the slope of the hill.
+    bend = p.displace("wb", 2.5, "0.02 0.05", 7, 1, 5)
+    p.add('<g clip-path="url(#%s)"><g filter="%s" opacity="0.8">%s</g>'
+          '<rect x="0" y="180" width="300" height="80" fill="%s"/></g>' % (
+              cid, bend, courses, p.linear([(0, "#000", 0.0), (0.55, "#000", 0.1), (1, "#000", 0.6)],
+                                            user=(0, 200, 0, 260))))
+    p.shape(" ".join(merl_f), "#363d4e", stone)
+    p.shape(" ".join(merl_t), "#8a96b2", None)
+    if gate:
+        gx, gw, gh = gate
+        p.add('<path d="%s" fill="#05070c"/>' % arch_window(gx, base_y(gx) + 14 - gh, gw, gh))
+        p.add('<path d="%s" fill="none" stroke="#5a6480" stroke-width="1.2"/>' % arch_window(
+            gx - 1.5, base_y(gx) + 14 - gh - 1.5, gw + 3, gh + 1.5))
+
+
 def gorg_nakath(p):
-    """Hills, and behind old walls the first weak mage's tower."""
+    """Hills, and behind old walls the first weak mage's tower; an old oak keeps the near hill."""
     rng = p.rng
     mx, my = 220, 70
     p.sky([(0, "#02040c", 1), (0.55, "#0d1a38", 1), (1, "#2c4670", 1)], moon=(mx, my), clouds=0.5)
@@ -70,43 +186,21 @@ def gorg_nakath(p):
     d, top = p.ridge(205, 26, seed=8, rough=0.5)
     p.shape(d, "#121c2e", p.relief(0.04, 3, azimuth=300, scale=2), RIM, rim_dx=-2, rim_dy=2, rim_opacity=0.45)
     # The mage's tower on the middle hill, behind its wall.
-    brick_tower(p, 112, 196, 26, 86, "#4a5166", p.relief(0.18, 3, azimuth=300, scale=3), RIM, cap="crown",
+    brick_tower(p, 150, 200, 26, 88, "#4a5166", p.relief(0.18, 3, azimuth=300, scale=3), RIM, cap="crown",
                 windows=[(0.0, 0.55, 6, 10), (0.0, 0.2, 5, 8)])
-    # The old walls: a broken curtain wall with a gate and gaps, snaking over the near hill.
-    wall = ""
-    x = -5
-    while x < 305:
-        seg = rng.uniform(18, 34)
-        hgt = rng.uniform(10, 22) if not (110 < x < 150) else 30
-        yb = 236 + 10 * math.sin(x / 55.0)
-        if rng.random() < 0.2 and not 100 < x < 160:
-            x += seg * 0.5
-            continue
-        top_pts = []
-        for i in range(5):
-            xi = x + seg * i / 4
-            top_pts.append((xi, yb - hgt - (4 if i % 2 == 0 else 0) - rng.uniform(0, 4)))
-        wall += poly([(x, yb + 20)] + top_pts + [(x + seg, yb + 20)]) + " "
-        x += seg
-    p.shape(wall, "#3c4458", p.relief(0.12, 3, azimuth=300, scale=2.5, strength=1.5), RIM, rim_dx=-2, rim_dy=2)
-    p.add('<path d="%s" fill="#06080e"/>' % arch_window(121, 203, 16, 24))
-    # Near hill with grass and a leafy tree against the sky.
-    d, _ = p.ridge(262, 12, seed=21, rough=0.5)
-    p.shape(d, "#070b10", p.relief(0.08, 3, azimuth=300, scale=2), RIM, rim_dx=-1.5, rim_dy=1.5, rim_opacity=0.5)
-    _grass(p, 258, 300, "#03060a", 120, rng, 10)
-    # A leafy oak against the sky: a crown of noise-torn foliage, lit on the moon's side.
-    crown = ""
-    for _ in range(30):
-        a, r = rng.uniform(0, 6.28), rng.uniform(0, 32)
-        crown += '<circle cx="%.1f" cy="%.1f" r="%.1f"/>' % (44 + r * math.cos(a) * 1.3, 168 + r * math.sin(a) * 0.75,
-                                                          rng.uniform(9, 16))
-    leaves = p.noise_mask("0.09", octaves=3, gain=4, bias=-1.2)
-    p.add('<path d="M36,274 C40,240 34,214 40,186 L44,170 L48,186 L56,176 L52,192 C50,214 52,240 56,274 Z" fill="#04070a"/>')
-    p.add('<g fill="#050a08" filter="%s">%s</g>' % (leaves, crown))
-    p.add('<g fill="#06100c" filter="%s" transform="translate(0,3)">%s</g>' % (p.noise_mask("0.05", 3, 3, -0.8), crown))
-    p.add('<g fill="#a8bce8" opacity="0.35" filter="%s" transform="translate(-3,-3)" clip-path="url(#%s)">%s</g>' % (
-        leaves, _clip(p, crown), crown))
-    p.add('<g fill="#050a08" filter="%s" transform="translate(2,3)">%s</g>' % (leaves, crown))
+    # The near hill the wall runs over.
+    d, _ = p.ridge(236, 12, seed=21, rough=0.5)
+    p.shape(d, "#0b1018", p.relief(0.08, 3, azimuth=300, scale=2), RIM, rim_dx=-1.5, rim_dy=1.5, rim_opacity=0.35)
+    _old_wall(p, rng, 88, 308, lambda x: 222 + 9 * math.sin(x / 48.0), gaps=[(196, 214)], gate=(136, 15, 19))
+    # The wall's foot sinks into the turf of the hill.
+    p.add('<rect y="236" width="300" height="64" fill="%s"/>' % p.linear([(0, "#0b1018", 0), (0.35, "#090d14", 0.9),
+                                                                          (1, "#04060a", 1)]))
+    # A worn track from the gate down the hill, pale where the moon finds it.
+    track = "M141,238 C150,254 170,268 196,302 L248,302 C206,270 166,252 152,238 Z"
+    p.add('<path d="%s" fill="%s" filter="%s"/>' % (track, p.linear([(0, "#2a3142", 1), (1, "#141a24", 1)]),
+                                                    p.relief("0.04 0.2", 3, azimuth=300, scale=2)))
+    _grass(p, 256, 302, "#03060a", 140, rng, 10)
+    _oak(p, 54, 284, rng)
 
 
 def _clip(p, content):
@@ -190,42 +284,117 @@ def grage(p):
               'stroke-linecap="round" opacity="0.55" filter="%s"/>' % (x, y, -hh * 0.4, -hh * 0.7, -hh, rng.uniform(2, 4), p.bloom(3)))
 
 
+def _road(p, pts_fn, n=40):
+    """A road as a polygon from a centre line and half width sampled along t (0 far .. 1 near)."""
+    left, right = [], []
+    for i in range(n + 1):
+        t = i / n
+        cx, cy, hw = pts_fn(t)
+        left.append((cx - hw, cy))
+        right.append((cx + hw, cy))
+    return poly(left + list(reversed(right)))
+
+
 def long_fade(p):
-    """The grey north: a road of posts fading into mist under a pale, halo-ringed moon."""
+    """The grey north: a pale road winding into banks of mist, a witch walking it alone, dead trees
+    fading plane by plane to nothing under a halo-ringed moon."""
     rng = p.rng
-    p.sky([(0, "#1a1e26", 1), (0.5, "#4a5260", 1), (1, "#8a929e", 1)], moon=(150, 92), glow="#e8ecf4", glow_r=200,
-          clouds=0.45, cloud_col=("#c0c6d0", "#4a5260"), stars=0)
-    p.moon(150, 92, 18, light="#f0f0f0", dark="#b8bcc4", halo=4)
-    p.add('<circle cx="150" cy="92" r="46" fill="none" stroke="#e8ecf4" stroke-width="2" opacity="0.22" filter="%s"/>'
-          % p.blur(1.5))
-    d, _ = p.ridge(190, 6, seed=9)
-    p.shape(d, "#7a828e")
-    p.fog(150, 215, "#a0a8b4", 0.6)
-    d, _ = p.ridge(210, 4, seed=12)
-    p.shape(d, "#5a626e")
-    p.add('<rect y="208" width="300" height="92" fill="%s"/>' % p.linear([(0, "#5a626e", 1), (1, "#22262e", 1)]))
-    # The road narrowing to the vanishing point under the moon.
-    p.add('<path d="M150,208 L118,300 L200,300 Z" fill="%s"/>' % p.linear([(0, "#8e96a2", 1), (1, "#3a3e46", 1)]))
-    # Waymark posts fading with distance, one leaning, one a lone traveller's staff.
-    for i in range(8):
-        t = (i + 1) / 9.0
-        s = t ** 2.2
-        y = 208 + 92 * s
-        for side in (-1, 1):
-            x = 150 + side * (6 + 70 * s)
-            col = "#%02x%02x%02x" % (int(130 - 110 * s), int(136 - 112 * s), int(146 - 116 * s))
-            p.add('<path d="M%.1f,%.1f l%.1f,%.1f h%.1f Z" fill="%s"/>' % (x - 1.5 * s - 0.4, y, 0.8 * side * s, -40 * s - 2,
-                                                                              3 * s + 0.8, col))
-    _figure_back(p, 162, 246, 30, "#22262e", "#e8ecf4", staff=True)
-    # Dead reeds along the near edge.
-    for _ in range(80):
-        x = rng.uniform(0, 300)
-        if 100 < x < 215:
+    mx, my = 196, 78
+    p.sky([(0, "#14171e", 1), (0.45, "#3e4550", 1), (0.68, "#8a929e", 1), (1, "#a8aeb8", 1)], moon=(mx, my),
+          glow="#e8ecf4", glow_r=190, clouds=0.5, cloud_col=("#c8ced8", "#3a404a"), cloud_freq="0.004 0.03", stars=0)
+    p.moon(mx, my, 15, light="#f0f0ec", dark="#b8bcc4", halo=4)
+    p.add('<circle cx="%d" cy="%d" r="40" fill="none" stroke="#e8ecf4" stroke-width="2" opacity="0.18" filter="%s"/>'
+          % (mx, my, p.blur(1.5)))
+    # Plane upon plane, each further one paler and softer: the mist eats the land.
+    planes = [(176, 8, 3, "#8d95a2", 5, (18, 26)), (190, 10, 9, "#727a88", 6, (26, 40)), (206, 8, 12, "#545c68", 3, (44, 64))]
+    for j, (y, amp, seed, col, ntree, hr) in enumerate(planes):
+        d, _ = p.ridge(y, amp, seed=seed)
+        p.shape(d, col)
+        for k in range(ntree):
+            tx = rng.uniform(0, 300)
+            if 110 < tx < 190 and j == 2:
+                tx += 90
+            sub = Painter(p.w, p.h, seed * 10 + k)
+            _tree(sub, tx, y + rng.uniform(-2, 3), rng.uniform(*hr), col, random.Random(seed * 10 + k), spread=0.5,
+                  depth=5, lean=rng.uniform(-0.15, 0.15))
+            p.add("".join(sub.body))
+        # A bank of mist in front of each plane, torn by noise and lit from above.
+        p.fog(y - 22, y + 14, "#c4cad4", 0.55 - 0.08 * j, freq="%.3f %.3f" % (0.006 + 0.004 * j, 0.05 + 0.02 * j))
+    # The road, winding from the near ground into the mist.
+    def centre(t):
+        y = 196 + 104 * t ** 1.6
+        x = 150 + 26 * math.sin(t * 3.4 + 0.4) * t + 6 * (1 - t)
+        return x, y, 1.2 + 46 * t ** 1.5
+    road = _road(p, centre)
+    p.add('<path d="%s" fill="%s"/>' % (road, p.linear([(0, "#aab0ba", 1), (0.4, "#8e959f", 1), (1, "#50565f", 1)],
+                                                       user=(0, 196, 0, 300))))
+    p.add('<path d="%s" fill="#1a1d22" opacity="0.5" filter="%s"/>' % (road, p.relief("0.05 0.3", 3, azimuth=290, scale=2)))
+    # Wheel ruts.
+    for side in (-0.45, 0.45):
+        rut = " ".join("%s%.1f,%.1f" % ("M" if i == 0 else "L", centre(i / 30)[0] + side * centre(i / 30)[2],
+                                       centre(i / 30)[1]) for i in range(6, 31))
+        p.add('<path d="%s" stroke="#2a2e35" stroke-width="1.3" fill="none" opacity="0.6"/>' % rut)
+    # Waymark posts, shrinking and greying with distance.
+    for i in range(7):
+        t = 0.12 + i * 0.13
+        cx, cy, hw = centre(t)
+        s = t ** 1.5
+        col = "#%02x%02x%02x" % (int(128 - 104 * s), int(134 - 108 * s), int(144 - 114 * s))
+        x = cx + hw + 4 + 6 * s
+        p.add('<path d="M%.1f,%.1f l%.1f,%.1f h%.1f l%.1f,%.1f Z" fill="%s"/>' % (
+            x, cy, 0.6 * s, -44 * s - 3, 2.8 * s + 0.9, 0.4 * s, 44 * s + 3, col))
+    # The witch on the road, walking away from us into the mist, her staff in her right hand.
+    wx, wy = centre(0.62)[0] - 4, centre(0.62)[1]
+    _witch(p, wx, wy, 58)
+    # A low drift of mist across the road behind and about her hem.
+    p.fog(wy - 12, wy + 6, "#c8ced8", 0.25, freq="0.012 0.09")
+    # The near bank: a dark, reed-grown lip of ground cut by the frame, and a leaning old post.
+    for pts_ in ([(-10, 266), (30, 264), (62, 270), (90, 282), (104, 296), (108, 310), (-10, 310)],
+                 [(310, 262), (272, 266), (244, 276), (226, 290), (220, 310), (310, 310)]):
+        bank = "M" + " ".join("%.1f,%.1f" % q for q in pts_) + " Z"
+        p.shape(bank, "#16181d", p.relief(0.06, 3, azimuth=300, scale=2), "#dfe4ec", rim_dx=-1, rim_dy=1.5,
+                rim_opacity=0.45)
+    reeds = ""
+    for _ in range(90):
+        x = rng.uniform(-5, 305)
+        if 104 < x < 222:
             continue
-        y = rng.uniform(270, 305)
-        p.add('<path d="M%.1f,%.1f q%.1f,%.1f %.1f,%.1f" stroke="#14161a" stroke-width="%.1f" fill="none"/>' % (
-            x, y, rng.uniform(-4, 4), -20, rng.uniform(-6, 6), -rng.uniform(25, 55), rng.uniform(0.8, 1.8)))
-    p.fog(230, 300, "#b0b8c4", 0.25)
+        y = rng.uniform(274, 305)
+        reeds += "M%.1f,%.1f q%.1f,%.1f %.1f,%.1f " % (x, y, rng.uniform(-4, 4), -20, rng.uniform(-7, 7), -rng.uniform(28, 62))
+    p.add('<path d="%s" stroke="#0c0d10" stroke-width="1.4" fill="none"/>' % reeds)
+    post = "M8,304 L20,196 L28,197 L20,304 Z M23,206 L50,199 L56,203 L51,207 L23,214 Z"
+    p.shape(post, "#101216", p.relief("0.4 0.05", 2, azimuth=300, scale=2), "#dfe4ec", rim_dx=-1.2, rim_dy=1,
+            rim_soft=0.4, rim_opacity=0.7)
+    p.fog(268, 310, "#b0b8c4", 0.22, freq="0.01 0.08")
+
+
+def _witch(p, x, base, h):
+    """A hooded, cloaked walker seen from behind: pointed hood, shoulders, the hem blown back,
+    her right arm out to a tall staff."""
+    u = h / 100
+    def pt(a, b):
+        return "%.1f,%.1f" % (x + a * u, base - b * u)
+    cloak = ("M" + pt(-19, 0) + " C" + pt(-17, 30) + " " + pt(-18, 56) + " " + pt(-15, 70) +
+             " C" + pt(-13, 78) + " " + pt(-10, 80) + " " + pt(-8, 82) +           # left shoulder
+             " C" + pt(-10, 90) + " " + pt(-6, 100) + " " + pt(2, 112) +            # hood, drawn to a point
+             " C" + pt(8, 104) + " " + pt(10, 94) + " " + pt(8, 83) +
+             " C" + pt(12, 80) + " " + pt(16, 78) + " " + pt(18, 74) +              # right shoulder
+             " L" + pt(26, 60) + " L" + pt(29, 61) + " L" + pt(30, 56) + " L" + pt(24, 54) +   # arm and hand
+             " L" + pt(19, 62) +
+             " C" + pt(20, 40) + " " + pt(26, 16) + " " + pt(36, -1) +              # hem blown back
+             " L" + pt(18, 2) + " L" + pt(6, -1) + " Z")
+    staff = "M" + pt(26, -4) + " L" + pt(28.5, 118) + " L" + pt(31.5, 118) + " L" + pt(29, -4) + " Z"
+    p.add('<ellipse cx="%.1f" cy="%.1f" rx="%.1f" ry="%.1f" fill="#1e2126" opacity="0.45" filter="%s"/>' % (
+        x + 6 * u, base + 1, 28 * u, 4 * u, p.blur(2)))
+    p.shape(staff, "#15171b", None, "#eef0f4", rim_dx=-0.8, rim_dy=0.8, rim_soft=0.3, rim_opacity=0.8)
+    p.add('<circle cx="%.1f" cy="%.1f" r="%.1f" fill="#15171b"/>' % (x + 30 * u, base - 120 * u, 3 * u))
+    fold = p.relief("0.02 0.18", 2, azimuth=300, scale=2, strength=1.4)
+    p.shape(cloak, "#1c1f25", fold, "#eef0f4", rim_dx=-1.2, rim_dy=1.2, rim_soft=0.4, rim_opacity=0.75)
+    # A fold down the back, and the hem lightening where the mist takes it.
+    p.add('<path d="M%s Q%s %s" stroke="#0c0e11" stroke-width="%.1f" fill="none" opacity="0.7"/>' % (
+        pt(1, 84), pt(-2, 40), pt(4, 2), 1.6 * u))
+    p.add('<path d="%s" fill="%s"/>' % (cloak, p.linear([(0, "#a8b0bc", 0), (0.75, "#a8b0bc", 0), (1, "#a8b0bc", 0.4)],
+                                                        user=(0, base - h, 0, base))))
 
 
 def malice(p):
@@ -388,58 +557,107 @@ def nihil_urb_ea(p):
 
 
 def gorthin(p):
-    """The still black marsh: dead trees and a signal fire mirrored in black water, will-o'-wisps."""
+    """The still black marsh: drowned trees black against a moonlit sky, mirrored in the water with
+    the moon's broken path, a signal fire on the watch tower and pale lights drifting low."""
     rng = p.rng
-    p.sky([(0, "#010308", 1), (0.6, "#0c1c26", 1), (1, "#2a4a50", 1)], moon=(215, 112), glow="#b0d8d8", glow_r=170,
-          clouds=0.5, cloud_col=("#80a0a8", "#0a1418"), stars=80, star_max=150)
-    p.moon(215, 112, 17, light="#eef8f4", dark="#a0b4b0")
-    horizon = 176
-    d, _ = p.ridge(horizon - 4, 8, seed=4)
-    far = d
-    p.shape(far, "#0e1a20")
-    # The watch tower with its signal fire: word sent to the others.
-    brick_tower(p, 70, horizon, 12, 44, "#1a2228", None, None, cap=None, windows=())
-    p.add('<path d="M64,131 h12 l2,-4 h-16 Z" fill="#1a2228"/>')
-    p.add('<g filter="%s"><ellipse cx="70" cy="124" rx="5" ry="7" fill="#ffb040"/><ellipse cx="70" cy="126" rx="2.5" '
-          'ry="4" fill="#fff0b0"/></g>' % p.bloom(4))
-    p.light_pool(70, 124, 40, "#ff9030", 0.35)
-    trees = []
-    for x, hh, sd in [(30, 90, 3), (150, 60, 5), (255, 110, 8), (196, 45, 9)]:
-        trees.append((x, hh, sd))
-    # Sky scene and its reflection: the reflection is the upper half mirrored, darker and rippled.
-    upper = []
-    for x, hh, sd in trees:
+    mx, my = 196, 92
+    horizon = 178
+    p.sky([(0, "#02050a", 1), (0.35, "#0a1c24", 1), (0.6, "#1f4448", 1), (1, "#5e9290", 1)], moon=(mx, my),
+          glow="#c0e8e0", glow_r=200, clouds=0.55, cloud_col=("#a0c8c4", "#0c1c22"), stars=70, star_max=120)
+    p.moon(mx, my, 21, light="#f0faf6", dark="#a8bcb8")
+    # The far shore: a low, ragged line of swamp wood along the horizon.
+    d, far_pts = p.ridge(horizon - 5, 5, seed=4)
+    crowns = ""
+    for _ in range(46):
+        x = rng.uniform(-5, 305)
+        hh = rng.uniform(5, 16)
+        crowns += "M%.1f,%.1f l%.1f,%.1f l%.1f,%.1f Z " % (x - 4, horizon, 4 + rng.uniform(-1, 1), -hh, 4, hh)
+    far = d + " " + crowns
+    p.shape(far, "#163032")
+    p.fog(horizon - 20, horizon + 2, "#8ab8b4", 0.45, freq="0.01 0.1")
+    # Sky-side scene: the watch tower with its signal fire (word sent to the others) and the trees.
+    scene = Painter(p.w, p.h, 88)
+    scene.n = 10000         # its own ids, clear of the main picture's
+    brick_tower(scene, 64, horizon + 1, 14, 54, "#1c2a2e", None, "#9ad0cc", cap=None, windows=())
+    scene.add('<path d="M56,%d h16 l3,-5 h-22 Z" fill="#1c2a2e"/>' % (horizon - 53))
+    trees = [(150, 46, 5, 0.0, "#0e1a1c"), (112, 34, 9, 0.1, "#12201f"), (232, 58, 14, -0.08, "#0a1416")]
+    for i, (x, hh, sd, lean, col) in enumerate(trees):
         sub = Painter(p.w, p.h, sd)
-        _tree(sub, x, horizon + 2, hh, "#020406", random.Random(sd), spread=0.45, depth=5, rim="#5a7a7a")
-        upper.append("".join(sub.body))
-    p.add("".join(upper))
-    water = p.linear([(0, "#1a3038", 1), (0.4, "#08141a", 1), (1, "#010204", 1)])
+        sub.n = 20000 + 1000 * i
+        _tree(sub, x, horizon + 2, hh, col, random.Random(sd), spread=0.5, depth=5, rim="#4a7c7a", lean=lean)
+        scene.body.extend(sub.body)
+        scene.defs.extend(sub.defs)
+    p.defs.extend(scene.defs)
+    p.add("".join(scene.body))
+    p.add('<g filter="%s"><ellipse cx="64" cy="%d" rx="5" ry="8" fill="#ffb040"/><ellipse cx="64" cy="%d" rx="2.5" '
+          'ry="4" fill="#fff0b0"/></g>' % (p.bloom(4), horizon - 64, horizon - 62))
+    p.light_pool(64, horizon - 62, 42, "#ff9030", 0.4)
+    # The water holds the sky: bright under the horizon, black at our feet.
+    water = p.linear([(0, "#4a7c7a", 1), (0.18, "#1c3a3e", 1), (0.55, "#081418", 1), (1, "#010204", 1)])
     p.add('<rect y="%d" width="300" height="%d" fill="%s"/>' % (horizon, 300 - horizon, water))
     ripple = p.uid("rip")
-    p.define('<filter id="%s" x="0" y="0" width="100%%" height="100%%"><feTurbulence type="fractalNoise" baseFrequency="0.005 0.2" '
-             'numOctaves="2" seed="3" result="t"/><feDisplacementMap in="SourceGraphic" in2="t" scale="6" xChannelSelector="R" '
+    p.define('<filter id="%s" x="0" y="0" width="100%%" height="100%%"><feTurbulence type="fractalNoise" baseFrequency="0.004 0.22" '
+             'numOctaves="2" seed="3" result="t"/><feDisplacementMap in="SourceGraphic" in2="t" scale="7" xChannelSelector="R" '
              'yChannelSelector="G"/></filter>' % ripple)
     refl = ('<g transform="translate(0,%d) scale(1,-1)">' % (2 * horizon) +
-
-            '<g filter="%s"><ellipse cx="70" cy="124" rx="5" ry="7" fill="#ffb040"/></g>' % p.bloom(4) +
-            '<path d="%s" fill="#0e1a20"/>' % far + "".join(upper) + "</g>")
-    p.add('<g filter="url(#%s)" opacity="0.55">%s</g>' % (ripple, refl))
-    # The moon's glint on the still water.
-    p.add('<ellipse cx="215" cy="%d" rx="16" ry="3" fill="#e0f0ec" opacity="0.6" filter="%s"/>' % (
-        2 * horizon - 112, p.blur(1.5)))
-    p.add('<ellipse cx="215" cy="%d" rx="9" ry="1.2" fill="#ffffff" opacity="0.7"/>' % (2 * horizon - 112 + 6))
-    # Reeds and tussocks in the near water; wisps of cold light.
-    for _ in range(70):
+            '<g filter="%s"><ellipse cx="64" cy="%d" rx="5" ry="8" fill="#ffb040"/></g>' % (p.bloom(4), horizon - 64) +
+            '<path d="%s" fill="#163032"/>' % far + "".join(scene.body) + "</g>")
+    below = p.uid("wc")
+    p.define('<clipPath id="%s"><rect y="%d" width="300" height="%d"/></clipPath>' % (below, horizon, 300 - horizon))
+    p.add('<g clip-path="url(#%s)"><g filter="url(#%s)" opacity="0.7">%s</g></g>' % (below, ripple, refl))
+    # Two great drowned trees stand in the near water, black against the bright sky, over their reflections.
+    wl = horizon + 34
+    near = Painter(p.w, p.h, 3)
+    near.n = 30000
+    for i, (x, hh, sd, lean) in enumerate([(28, 176, 3, 0.12), (272, 158, 8, -0.16)]):
+        sub = Painter(p.w, p.h, sd)
+        sub.n = 31000 + 1000 * i
+        _tree(sub, x, wl, hh, "#020406", random.Random(sd), spread=0.5, depth=6, width=hh * 0.1, lean=lean)
+        # Rim the edges that face the moon, whichever side of it the tree stands.
+        d = re.search(r'd="([^"]*)"', sub.body[-1]).group(1)
+        sub.body.pop()
+        sub.shape(d, "#020406", None, "#9ad0cc", rim_dx=1.2 if x > mx else -1.2, rim_dy=0.8, rim_soft=0.4)
+        near.body.extend(sub.body)
+        near.defs.extend(sub.defs)
+    p.defs.extend(near.defs)
+    nb = p.uid("wc")
+    p.define('<clipPath id="%s"><rect y="%d" width="300" height="%d"/></clipPath>' % (nb, wl, 300 - wl))
+    p.add('<g clip-path="url(#%s)"><g filter="url(#%s)" opacity="0.6"><g transform="translate(0,%d) scale(1,-1)">%s'
+          '</g></g></g>' % (nb, ripple, 2 * wl, "".join(near.body)))
+    p.add("".join(near.body))
+    for x in (28, 272):
+        p.add('<ellipse cx="%d" cy="%d" rx="14" ry="2" fill="none" stroke="#7ab0ac" stroke-width="0.8" opacity="0.5"/>'
+              % (x, wl))
+    # The moon's path on the still water, broken into glints.
+    glints = ""
+    for i in range(18):
+        y = horizon + 4 + i * 6.5 + rng.uniform(-1, 1)
+        spread = 5 + i * 1.6
+        for _ in range(2):
+            gx = mx + rng.uniform(-spread, spread)
+            glints += '<ellipse cx="%.1f" cy="%.1f" rx="%.1f" ry="%.1f"/>' % (gx, y, rng.uniform(3, 7 + i * 0.5), 0.9)
+    p.add('<g fill="#e8fff8" opacity="0.55" filter="%s">%s</g>' % (p.blur(0.6), glints))
+    p.add('<ellipse cx="%d" cy="%d" rx="18" ry="3" fill="#e8fff8" opacity="0.5" filter="%s"/>' % (mx, horizon + 6, p.blur(2)))
+    # The pale lights: bright, low over the water, each with its reflection.
+    for x, y in [(104, 196), (134, 214), (178, 202), (214, 226), (160, 240), (246, 208)]:
+        p.light_pool(x, y, 14, "#b0fff0", 0.55)
+        p.add('<circle cx="%.1f" cy="%.1f" r="2.2" fill="#f0fffa" filter="%s"/>' % (x, y, p.bloom(1.8)))
+        p.add('<ellipse cx="%.1f" cy="%.1f" rx="5" ry="1.2" fill="#b0fff0" opacity="0.45" filter="%s"/>' % (
+            x, y + 10, p.blur(0.8)))
+    # Near tussocks and reeds, black against the bright water.
+    for x0, x1, y, sd in [(-10, 120, 284, 41), (200, 310, 288, 43)]:
+        d, _ = p.ridge(y, 7, seed=sd, x0=x0, x1=x1, rough=0.7)
+        # Round the mound's ends down into the water.
+        d = d.replace("M%.1f,%.1f " % (x0, 310), "M%.1f,%.1f L%.1f,%.1f " % (x0 + 30, 310, x0 + 12, y + 10), 1)
+        d = d.replace(" L%.1f,%.1f Z" % (x1, 310), " L%.1f,%.1f L%.1f,%.1f Z" % (x1 - 12, y + 10, x1 - 30, 310))
+        p.shape(d, "#030607", None, "#7ab0ac", rim_dx=-0.8, rim_dy=1.2, rim_soft=0.5, rim_opacity=0.35)
+    reeds = ""
+    for _ in range(80):
         x = rng.uniform(0, 300)
-        y = rng.uniform(250, 305)
-        p.add('<path d="M%.1f,%.1f q%.1f,%.1f %.1f,%.1f" stroke="#010203" stroke-width="%.1f" fill="none"/>' % (
-            x, y, rng.uniform(-3, 3), -15, rng.uniform(-5, 5), -rng.uniform(18, 50), rng.uniform(1, 2.2)))
-    for _ in range(5):
-        x, y = rng.uniform(90, 290), rng.uniform(185, 240)
-        p.light_pool(x, y, 9, "#b0fff0", 0.7)
-        p.add('<circle cx="%.1f" cy="%.1f" r="%.1f" fill="#e0fff8"/>' % (x, y, rng.uniform(1.0, 1.8)))
-        p.add('<ellipse cx="%.1f" cy="%.1f" rx="6" ry="1" fill="#b0fff0" opacity="0.3"/>' % (x, 2 * 0 + y + 14))
-    p.fog(160, 200, "#4a6a70", 0.3)
+        y = rng.uniform(262, 305)
+        reeds += "M%.1f,%.1f q%.1f,%.1f %.1f,%.1f " % (x, y, rng.uniform(-3, 3), -15, rng.uniform(-5, 5), -rng.uniform(16, 48))
+    p.add('<path d="%s" stroke="#020304" stroke-width="1.5" fill="none"/>' % reeds)
+    p.fog(horizon - 6, horizon + 26, "#6a9a98", 0.3, freq="0.008 0.08")
 
 
 def seldyr(p):
