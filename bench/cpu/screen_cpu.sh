@@ -15,7 +15,8 @@
 # Usage: bench/cpu/screen_cpu.sh BUILD_DIR [SIZE...]     (make bench-cpu runs it)
 #   SIZE is WIDTHxHEIGHT; 1280x720 and 1920x1080 by default.
 #   ROUNDS (5) and SECONDS_EACH (3) set the measurement; without gdb the result and final screens
-#   are left out with a note.
+#   are left out with a note. With PERF_DIR set, each screen is then also profiled for 4 s by
+#   perf (PERF_DIR/SIZE-SCREEN.data; read it with perf report -i FILE).
 # Exits 77 when Xvfb cannot run here, 1 when the game could not be brought to a screen.
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -27,6 +28,7 @@ if [ "${1:-}" != --inside ]; then
     floor=$build/bench/vellmoor-present-floor
     [ -x "$game/vellmoor" ] || { echo "no game program in $game: build it first" >&2; exit 1; }
     [ -x "$floor" ] || { echo "no floor program $floor: build it first" >&2; exit 1; }
+    [ -n "${PERF_DIR:-}" ] && { mkdir -p "$PERF_DIR" && PERF_DIR=$(cd "$PERF_DIR" && pwd) || exit 1; export PERF_DIR; }
     sizes=("$@")
     [ ${#sizes[@]} -eq 0 ] && sizes=(1280x720 1920x1080)
     echo "CPU per screen, in % of one core: median over ${ROUNDS:-5} rounds of ${SECONDS_EACH:-3} s [min to max]"
@@ -85,6 +87,10 @@ measure() {
         shares+=("$(( (g1 - g0) )) $(( (f1 - f0) )) $(( w1 - w0 ))")
     done
     stop_floor
+    if [ -n "${PERF_DIR:-}" ]; then
+        perf record -q -F 997 -g -p "$E2E_GAME_PID" -o "$PERF_DIR/$size-$name.data" -- sleep 4 \
+            >/dev/null 2>&1 || echo "perf could not profile the game" >&2
+    fi
     printf '%s\n' "${shares[@]}" | awk -v name="$name" -v iv="$interval" -v size="$size" '
         function median(a, n,   i, j, t) {
             for (i = 2; i <= n; ++i) for (j = i; j > 1 && a[j-1] > a[j]; --j) { t = a[j]; a[j] = a[j-1]; a[j-1] = t }
