@@ -36,13 +36,14 @@ void ScreenForm::Timer1Timer() {
     BeforeFrame();
     const int w = W(), h = H();
     Image1.SetBounds(0, 0, w, h);
-    frame_.Resize(std::clamp(w, 0, kFrameWidth), std::clamp(h, 0, kFrameHeight));
+    frame_ = LendFrame(std::clamp(w, 0, kFrameWidth), std::clamp(h, 0, kFrameHeight));
     tk::Canvas canvas(frame_);
     canvas.SetPenColor(0);
     Game().random.Reseed(App().GetHost().MsOfDayUtc());
     try {
         // The black fill: one line per row, 0 .. H inclusive, as wide as the client area.
-        std::fill(frame_.pixels.begin(), frame_.pixels.end(), tk::Color(0));
+        for (int y = 0; y < frame_.height; ++y)
+            std::fill_n(frame_.Row(y), frame_.width, tk::Color(0));
         DrawContent(canvas);
     } catch (const std::exception& e) {
         App().ReportError(e.what());

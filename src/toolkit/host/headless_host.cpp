@@ -71,6 +71,28 @@ void HeadlessHost::Present(WindowId id, const Bitmap& frame) {
     }
 }
 
+// A frame of the client's size is drawn straight into what the window shows.
+PixelView HeadlessHost::LendFrame(WindowId id, int width, int height) {
+    lentShared_ = false;
+    auto it = windows_.find(id);
+    if (it != windows_.end()) {
+        int w = 0, h = 0;
+        ClientSize(id, w, h);
+        if (w == width && h == height) {
+            it->second.frame.Resize(w, h);
+            return it->second.frame.View();
+        }
+    }
+    lentShared_ = true;
+    sharedFrame_.Resize(std::max(0, width), std::max(0, height));
+    return sharedFrame_.View();
+}
+
+void HeadlessHost::PresentLent(WindowId id) {
+    if (lentShared_) Present(id, sharedFrame_);
+    lentShared_ = false;
+}
+
 std::uint32_t HeadlessHost::MsOfDayUtc() const {
     return std::uint32_t((std::int64_t(msOfDay_) + (now_ - clockBase_)) % kDayMs);
 }

@@ -25,6 +25,8 @@ class HeadlessHost : public Host {
     void SetCaption(WindowId id, const std::string& caption) override;
     void ClientSize(WindowId id, int& width, int& height) const override;
     void Present(WindowId id, const Bitmap& frame) override;
+    PixelView LendFrame(WindowId id, int width, int height) override;
+    void PresentLent(WindowId id) override;
 
     std::int64_t NowMs() const override { return now_; }
     std::uint32_t MsOfDayUtc() const override;
@@ -70,6 +72,8 @@ class HeadlessHost : public Host {
     void PullAudio(std::int64_t fromMs, std::int64_t toMs);
 
     std::map<WindowId, Window> windows_;
+    Bitmap sharedFrame_;       // lent when a frame is not the window's size
+    bool lentShared_ = false;  // the last LendFrame gave sharedFrame_
     WindowId nextId_ = 1;
     std::int64_t now_ = 0;
     std::int64_t clockBase_ = 0;  // NowMs() at which the time of day was msOfDay_

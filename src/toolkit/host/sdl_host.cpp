@@ -309,6 +309,32 @@ void SdlHost::Present(WindowId id, const Bitmap& frame) {
     SDL_UpdateWindowSurface(window);
 }
 
+// A window at its natural size whose surface holds 32-bit pixels in our order (the usual X11
+// visual of depth 24) is drawn on in place: no conversion, no copy, no clear of its own.
+PixelView SdlHost::LendFrame(WindowId id, int width, int height) {
+    lentSurface_ = false;
+    SDL_Window* window = WindowOf(id);
+    if (window && FactorOf(id) == 1) {
+        SDL_Surface* s = SDL_GetWindowSurface(window);
+        if (s && s->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(s) && s->w == width &&
+            s->h == height && s->pitch % 4 == 0) {
+            lentSurface_ = true;
+            return {static_cast<Color*>(s->pixels), width, height, s->pitch / 4};
+        }
+    }
+    sharedFrame_.Resize(std::max(0, width), std::max(0, height));
+    return sharedFrame_.View();
+}
+
+void SdlHost::PresentLent(WindowId id) {
+    if (!lentSurface_) {
+        Present(id, sharedFrame_);
+        return;
+    }
+    lentSurface_ = false;
+    if (SDL_Window* window = WindowOf(id)) SDL_UpdateWindowSurface(window);
+}
+
 std::int64_t SdlHost::NowMs() const {
     return std::int64_t(SDL_GetTicks64());
 }

@@ -55,8 +55,9 @@ void Canvas::LineTo(int x, int y) {
     const long long n = xMajor ? adx : ady;
     if (n == 0) return;
     const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
-    const int W = target_->width, H = target_->height;
+    const int W = target_.width, H = target_.height;
     if (W <= 0 || H <= 0) return;
+    const long long S = target_.stride;
 
     const long long major0 = xMajor ? x0 : y0, minor0 = xMajor ? y0 : x0;
     const int smaj = xMajor ? sx : sy, smin = xMajor ? sy : sx;
@@ -83,27 +84,27 @@ void Canvas::LineTo(int x, int y) {
     long long minor = (long long)(num / (Wide(2) * b));
     long long rem = (long long)(num % (Wide(2) * b));
     const long long twoA = 2 * a, twoB = 2 * b;
-    Color* px = target_->pixels.data();
+    Color* px = target_.pixels;
     const Color c = pen_;
     if (a == 0 && xMajor) {  // horizontal: one row
         long long xa = x0 + sx * r.lo, xb = x0 + sx * r.hi;
         if (xa > xb) std::swap(xa, xb);
-        std::fill(px + y0 * W + xa, px + y0 * W + xb + 1, c);
+        std::fill(px + y0 * S + xa, px + y0 * S + xb + 1, c);
         return;
     }
     if (a == 0) {  // vertical: one column, stepped by the row stride
         long long ya = y0 + sy * r.lo, yb = y0 + sy * r.hi;
         if (ya > yb) std::swap(ya, yb);
-        for (Color* p = px + ya * W + x0; ya <= yb; ++ya, p += W)
+        for (Color* p = px + ya * S + x0; ya <= yb; ++ya, p += S)
             *p = c;
         return;
     }
     for (long long i = r.lo; i <= r.hi; ++i) {
         long long maj = major0 + smaj * i, mi = minor0 + smin * minor;
         if (xMajor)
-            px[mi * W + maj] = c;
+            px[mi * S + maj] = c;
         else
-            px[maj * W + mi] = c;
+            px[maj * S + mi] = c;
         rem += twoA;
         if (rem >= twoB) {
             rem -= twoB;
@@ -130,12 +131,12 @@ void Canvas::Plot(int x, int y) {
 // outline has no gaps and touches all four sides of the box without leaving it. Only visible
 // columns and rows are visited.
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
-    const int W = target_->width, H = target_->height;
+    const int W = target_.width, H = target_.height;
     if (right <= left || bottom <= top || W <= 0 || H <= 0) return;
     const double cx = ((double)left + right - 1) / 2, rx = ((double)right - left - 1) / 2;
     const double cy = ((double)top + bottom - 1) / 2, ry = ((double)bottom - top - 1) / 2;
     auto set = [&](long long x, long long y) {
-        if (x >= 0 && y >= 0 && x < W && y < H) target_->pixels[y * W + x] = pen_;
+        if (x >= 0 && y >= 0 && x < W && y < H) target_.pixels[y * target_.stride + x] = pen_;
     };
     auto half = [](double offset, double radius, double other) {
         double u = radius > 0 ? offset / radius : 0;
@@ -157,12 +158,12 @@ void Canvas::Ellipse(int left, int top, int right, int bottom) {
 }
 
 void Canvas::FillRect(int left, int top, int right, int bottom, Color c) {
-    const int W = target_->width, H = target_->height;
+    const int W = target_.width, H = target_.height;
     const int l = std::max(left, 0), t = std::max(top, 0);
     const int r = std::min(right, W), b = std::min(bottom, H);
     if (l >= r || t >= b) return;
     for (int y = t; y < b; ++y) {
-        Color* row = target_->pixels.data() + std::size_t(y) * W;
+        Color* row = target_.Row(y);
         std::fill(row + l, row + r, c);
     }
 }
@@ -176,7 +177,7 @@ TextSize Canvas::TextExtent(std::string_view text) const {
 // small sizes stay readable; the opaque background is filled first over the whole cell.
 void Canvas::TextOut(int x, int y, std::string_view text) {
     const GlyphSet& set = GlyphsFor(fontSize_, bold_);
-    const int W = target_->width, H = target_->height;
+    const int W = target_.width, H = target_.height;
     if (textOpaque_) {
         long long right = (long long)x + TextWidth(set, text);
         FillRect(x, y, (int)std::min<long long>(right, INT32_MAX),
@@ -197,18 +198,19 @@ void Canvas::TextOut(int x, int y, std::string_view text) {
                   r1 = (int)std::min<long long>(g.rows, H - gy);
         for (int r = r0; r < r1; ++r) {
             const std::uint8_t* cov = g.coverage.data() + std::size_t(r) * g.width;
-            Color* dst = target_->pixels.data() + std::size_t(gy + r) * W + gx;
+            Color* row = target_.Row(int(gy + r));
             for (int c = c0; c < c1; ++c) {
+                Color* dst = row + (gx + c);
                 const int a = cov[c];
                 if (a == 0) continue;
                 if (a == 255) {
-                    dst[c] = fontColor_;
+                    *dst = fontColor_;
                     continue;
                 }
-                const Color d = dst[c];
-                dst[c] = Rgb((fr * a + RedOf(d) * (255 - a) + 127) / 255,
-                             (fg * a + GreenOf(d) * (255 - a) + 127) / 255,
-                             (fb * a + BlueOf(d) * (255 - a) + 127) / 255);
+                const Color d = *dst;
+                *dst = Rgb((fr * a + RedOf(d) * (255 - a) + 127) / 255,
+                           (fg * a + GreenOf(d) * (255 - a) + 127) / 255,
+                           (fb * a + BlueOf(d) * (255 - a) + 127) / 255);
             }
         }
     }
@@ -216,20 +218,36 @@ void Canvas::TextOut(int x, int y, std::string_view text) {
 
 namespace {
 
-// Copies the visible part of `src` to (x, y); with `keyed`, pixels equal to `key` stay out.
-void CopyClipped(Bitmap& dst, int x, int y, const Bitmap& src, bool keyed, Color key) {
-    const long long l = std::max<long long>(x, 0), t = std::max<long long>(y, 0);
-    const long long r = std::min<long long>((long long)x + src.width, dst.width);
-    const long long b = std::min<long long>((long long)y + src.height, dst.height);
-    if (l >= r || t >= b) return;
-    const std::size_t n = std::size_t(r - l);
-    for (long long row = t; row < b; ++row) {
-        const Color* s = src.pixels.data() + std::size_t(row - y) * src.width + (l - x);
-        Color* d = dst.pixels.data() + std::size_t(row) * dst.width + l;
-        if (!keyed) {
-            std::memcpy(d, s, n * sizeof(Color));
-            continue;
-        }
+// The rectangle of the target that a w x h source at (x, y) covers, clipped; empty when l >= r
+// or t >= b.
+struct Clip {
+    long long l, t, r, b;
+};
+Clip ClipTo(const PixelView& dst, int x, int y, int w, int h) {
+    return {std::max<long long>(x, 0), std::max<long long>(y, 0),
+            std::min<long long>((long long)x + w, dst.width),
+            std::min<long long>((long long)y + h, dst.height)};
+}
+
+// Copies the visible part of `src` to (x, y), row by row.
+void CopyOpaque(const PixelView& dst, int x, int y, const Bitmap& src) {
+    const Clip c = ClipTo(dst, x, y, src.width, src.height);
+    if (c.l >= c.r || c.t >= c.b) return;
+    const std::size_t n = std::size_t(c.r - c.l);
+    for (long long row = c.t; row < c.b; ++row) {
+        const Color* s = src.pixels.data() + std::size_t(row - y) * src.width + (c.l - x);
+        std::memcpy(dst.Row(int(row)) + c.l, s, n * sizeof(Color));
+    }
+}
+
+// Copies the visible part of `src` to (x, y), leaving out pixels equal to `key`.
+void CopyKeyed(const PixelView& dst, int x, int y, const Bitmap& src, Color key) {
+    const Clip c = ClipTo(dst, x, y, src.width, src.height);
+    if (c.l >= c.r || c.t >= c.b) return;
+    const std::size_t n = std::size_t(c.r - c.l);
+    for (long long row = c.t; row < c.b; ++row) {
+        const Color* s = src.pixels.data() + std::size_t(row - y) * src.width + (c.l - x);
+        Color* d = dst.Row(int(row)) + c.l;
         // A select rather than a branch, so the compiler can do whole vectors at a time.
         for (std::size_t i = 0; i < n; ++i)
             d[i] = s[i] != key ? s[i] : d[i];
@@ -239,11 +257,15 @@ void CopyClipped(Bitmap& dst, int x, int y, const Bitmap& src, bool keyed, Color
 }  // namespace
 
 void Canvas::Draw(int x, int y, const Picture& picture) {
-    CopyClipped(*target_, x, y, picture.Pixels(), picture.Transparent(), picture.KeyColor());
+    if (picture.Transparent()) {
+        CopyKeyed(target_, x, y, picture.Pixels(), picture.KeyColor());
+    } else {
+        CopyOpaque(target_, x, y, picture.Pixels());
+    }
 }
 
 void Canvas::Blit(int x, int y, const Bitmap& source) {
-    CopyClipped(*target_, x, y, source, false, 0);
+    CopyOpaque(target_, x, y, source);
 }
 
 }  // namespace tk

@@ -21,11 +21,12 @@ struct TextSize {
 
 class Canvas {
   public:
-    explicit Canvas(Bitmap& target) : target_(&target) {}
+    explicit Canvas(Bitmap& target) : target_(target.View()) {}
+    explicit Canvas(PixelView target) : target_(target) {}
 
-    Bitmap& Target() { return *target_; }
-    int Width() const { return target_->width; }
-    int Height() const { return target_->height; }
+    const PixelView& Target() const { return target_; }
+    int Width() const { return target_.width; }
+    int Height() const { return target_.height; }
 
     // Pen.
     void SetPenColor(Color c) { pen_ = c; }
@@ -62,7 +63,7 @@ class Canvas {
     void Blit(int x, int y, const Bitmap& source);
 
   private:
-    Bitmap* target_;
+    PixelView target_;
     Color pen_ = 0;
     int penX_ = 0, penY_ = 0;
     int fontSize_ = 8;

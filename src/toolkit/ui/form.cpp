@@ -68,10 +68,14 @@ void Form::PaintWidgets(Canvas& canvas, bool includePictures) {
     }
 }
 
-void Form::PresentFrame(Bitmap& frame) {
+PixelView Form::LendFrame(int width, int height) {
+    return app_.GetHost().LendFrame(window_, width, height);
+}
+
+void Form::PresentFrame(const PixelView& frame) {
     Canvas canvas(frame);
     PaintWidgets(canvas, false);
-    app_.GetHost().Present(window_, frame);
+    app_.GetHost().PresentLent(window_);
 }
 
 void Form::Repaint() {
