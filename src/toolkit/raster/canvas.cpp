@@ -1,4 +1,5 @@
-// canvas.cpp -- lines, ellipses, rectangles, text and pictures on a Bitmap, clipped exactly.
+// canvas.cpp -- lines, ellipses, rectangles, text and pictures on a Bitmap,
+// clipped exactly.
 #include "toolkit/raster/canvas.h"
 
 #include <algorithm>
@@ -41,10 +42,11 @@ Span MajorRange(long long c0, int s, long long n, int size) {
 
 }  // namespace
 
-// The one rule: a line of n = max(|dx|, |dy|) pixels, pixel i at major offset i and minor
-// offset floor((2 i a + b) / 2b) with a = |minor span|, b = |major span| (Bresenham, ties rounded
-// away from the start). The end point is left out. The visible steps are found by arithmetic,
-// so a line from far outside costs only its visible pixels.
+// The one rule: a line of n = max(|dx|, |dy|) pixels, pixel i at major offset i
+// and minor offset floor((2 i a + b) / 2b) with a = |minor span|, b = |major
+// span| (Bresenham, ties rounded away from the start). The end point is left
+// out. The visible steps are found by arithmetic, so a line from far outside
+// costs only its visible pixels.
 void Canvas::LineTo(int x, int y) {
     const long long x0 = penX_, y0 = penY_;
     penX_ = x;
@@ -72,8 +74,8 @@ void Canvas::LineTo(int x, int y) {
     if (a == 0) {
         if (m.lo > 0) return;
     } else {
-        // m(i) >= m.lo  <=>  i >= ceil((2 b m.lo - b) / 2a);  m(i) <= m.hi  <=>  2ia + b <
-        // 2b(m.hi+1).
+        // m(i) >= m.lo  <=>  i >= ceil((2 b m.lo - b) / 2a);  m(i) <= m.hi  <=> 2ia
+        // + b < 2b(m.hi+1).
         r.lo = std::max<long long>(r.lo, (long long)CeilDiv(Wide(2) * b * m.lo - b, Wide(2) * a));
         r.hi = std::min<long long>(
             r.hi, (long long)(CeilDiv(Wide(2) * b * (m.hi + 1) - b, Wide(2) * a) - 1));
@@ -119,17 +121,19 @@ void Canvas::Line(int x1, int y1, int x2, int y2) {
 }
 
 void Canvas::Plot(int x, int y) {
-    if (x == INT32_MAX) {  // the one-pixel line would leave the int range: it is never visible
+    if (x == INT32_MAX) {  // the one-pixel line would leave the int range: it is
+                           // never visible
         MoveTo(x, y);
         return;
     }
     Line(x, y, x + 1, y);
 }
 
-// The outline of the ellipse inscribed in the pixel box [left, right - 1] x [top, bottom - 1]:
-// for each column its upper and lower pixel, for each row its left and right pixel, so the
-// outline has no gaps and touches all four sides of the box without leaving it. Only visible
-// columns and rows are visited.
+// The outline of the ellipse inscribed in the pixel box [left, right - 1] x
+// [top, bottom - 1]: for each column its upper and lower pixel, for each row
+// its left and right pixel, so the outline has no gaps and touches all four
+// sides of the box without leaving it. Only visible columns and rows are
+// visited.
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
     const int W = target_.width, H = target_.height;
     if (right <= left || bottom <= top || W <= 0 || H <= 0) return;
@@ -173,8 +177,9 @@ TextSize Canvas::TextExtent(std::string_view text) const {
     return {TextWidth(set, text), set.CellHeight()};
 }
 
-// Glyph coverage is blended over the target (coverage 255 is the font colour exactly), so
-// small sizes stay readable; the opaque background is filled first over the whole cell.
+// Glyph coverage is blended over the target (coverage 255 is the font colour
+// exactly), so small sizes stay readable; the opaque background is filled first
+// over the whole cell.
 void Canvas::TextOut(int x, int y, std::string_view text) {
     const GlyphSet& set = GlyphsFor(fontSize_, bold_);
     const int W = target_.width, H = target_.height;
@@ -218,8 +223,8 @@ void Canvas::TextOut(int x, int y, std::string_view text) {
 
 namespace {
 
-// The rectangle of the target that a w x h source at (x, y) covers, clipped; empty when l >= r
-// or t >= b.
+// The rectangle of the target that a w x h source at (x, y) covers, clipped;
+// empty when l >= r or t >= b.
 struct Clip {
     long long l, t, r, b;
 };
@@ -240,17 +245,23 @@ void CopyOpaque(const PixelView& dst, int x, int y, const Bitmap& src) {
     }
 }
 
-// Copies the visible part of `src` to (x, y), leaving out pixels equal to `key`.
-void CopyKeyed(const PixelView& dst, int x, int y, const Bitmap& src, Color key) {
+// Copies the visible part of a transparent picture's opaque runs to (x, y); the
+// key colour's pixels are never touched.
+void CopyRuns(const PixelView& dst, int x, int y, const Picture& picture) {
+    const Bitmap& src = picture.Pixels();
     const Clip c = ClipTo(dst, x, y, src.width, src.height);
     if (c.l >= c.r || c.t >= c.b) return;
-    const std::size_t n = std::size_t(c.r - c.l);
+    const long long from = c.l - x,
+                    to = c.r - x;  // visible source columns [from, to)
     for (long long row = c.t; row < c.b; ++row) {
-        const Color* s = src.pixels.data() + std::size_t(row - y) * src.width + (c.l - x);
-        Color* d = dst.Row(int(row)) + c.l;
-        // A select rather than a branch, so the compiler can do whole vectors at a time.
-        for (std::size_t i = 0; i < n; ++i)
-            d[i] = s[i] != key ? s[i] : d[i];
+        const int sy = int(row - y);
+        const Color* s = src.pixels.data() + std::size_t(sy) * src.width + from;
+        Color* d = dst.Row(int(row)) + c.l;  // both at the first visible column
+        for (const OpaqueRun& run : picture.RunsOf(sy)) {
+            const long long a = std::max<long long>(run.begin, from) - from;
+            const long long b = std::min<long long>(run.end, to) - from;
+            if (a < b) std::memcpy(d + a, s + a, std::size_t(b - a) * sizeof(Color));
+        }
     }
 }
 
@@ -258,7 +269,7 @@ void CopyKeyed(const PixelView& dst, int x, int y, const Bitmap& src, Color key)
 
 void Canvas::Draw(int x, int y, const Picture& picture) {
     if (picture.Transparent()) {
-        CopyKeyed(target_, x, y, picture.Pixels(), picture.KeyColor());
+        CopyRuns(target_, x, y, picture);
     } else {
         CopyOpaque(target_, x, y, picture.Pixels());
     }
