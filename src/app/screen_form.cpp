@@ -41,13 +41,15 @@ void ScreenForm::Timer1Timer() {
     canvas.SetPenColor(0);
     Game().random.Reseed(App().GetHost().MsOfDayUtc());
     try {
-        // The black fill: one line per row, 0 .. H inclusive, as wide as the client area.
-        for (int y = 0; y < frame_.height; ++y)
-            std::fill_n(frame_.Row(y), frame_.width, tk::Color(0));
+        // The black fill: one line per row, 0 .. H inclusive, as wide as the client area. Made
+        // by the canvas when the content starts, around a first opaque picture (a screen's
+        // painting or panorama), which would cover it anyway.
+        canvas.FillLater(0);
         DrawContent(canvas);
     } catch (const std::exception& e) {
         App().ReportError(e.what());
     }
+    canvas.Settle();
     PresentFrame(frame_);
 }
 

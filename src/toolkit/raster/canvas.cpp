@@ -48,6 +48,7 @@ Span MajorRange(long long c0, int s, long long n, int size) {
 // out. The visible steps are found by arithmetic, so a line from far outside
 // costs only its visible pixels.
 void Canvas::LineTo(int x, int y) {
+    Settle();
     const long long x0 = penX_, y0 = penY_;
     penX_ = x;
     penY_ = y;
@@ -135,6 +136,7 @@ void Canvas::Plot(int x, int y) {
 // sides of the box without leaving it. Only visible columns and rows are
 // visited.
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
+    Settle();
     const int W = target_.width, H = target_.height;
     if (right <= left || bottom <= top || W <= 0 || H <= 0) return;
     const double cx = ((double)left + right - 1) / 2, rx = ((double)right - left - 1) / 2;
@@ -162,6 +164,7 @@ void Canvas::Ellipse(int left, int top, int right, int bottom) {
 }
 
 void Canvas::FillRect(int left, int top, int right, int bottom, Color c) {
+    Settle();
     const int W = target_.width, H = target_.height;
     const int l = std::max(left, 0), t = std::max(top, 0);
     const int r = std::min(right, W), b = std::min(bottom, H);
@@ -181,6 +184,7 @@ TextSize Canvas::TextExtent(std::string_view text) const {
 // exactly), so small sizes stay readable; the opaque background is filled first
 // over the whole cell.
 void Canvas::TextOut(int x, int y, std::string_view text) {
+    Settle();
     const GlyphSet& set = GlyphsFor(fontSize_, bold_);
     const int W = target_.width, H = target_.height;
     if (textOpaque_) {
@@ -269,14 +273,35 @@ void CopyRuns(const PixelView& dst, int x, int y, const Picture& picture) {
 
 void Canvas::Draw(int x, int y, const Picture& picture) {
     if (picture.Transparent()) {
+        Settle();
         CopyRuns(target_, x, y, picture);
-    } else {
-        CopyOpaque(target_, x, y, picture.Pixels());
+        return;
     }
+    // Decoded before anything is written, so a broken file leaves the fill owed, not half made.
+    const Bitmap& pixels = picture.Pixels();
+    if (fillOwed_) {
+        const Clip c = ClipTo(target_, x, y, pixels.width, pixels.height);
+        FillAround(c.l, c.t, c.r, c.b);
+    }
+    CopyOpaque(target_, x, y, pixels);
 }
 
 void Canvas::Blit(int x, int y, const Bitmap& source) {
+    Settle();
     CopyOpaque(target_, x, y, source);
+}
+
+void Canvas::FillAround(long long l, long long t, long long r, long long b) {
+    fillOwed_ = false;
+    const int W = target_.width, H = target_.height;
+    if (l >= r || t >= b) {
+        FillRect(0, 0, W, H, fillColor_);
+        return;
+    }
+    FillRect(0, 0, W, int(t), fillColor_);
+    FillRect(0, int(b), W, H, fillColor_);
+    FillRect(0, int(t), int(l), int(b), fillColor_);
+    FillRect(int(r), int(t), W, int(b), fillColor_);
 }
 
 }  // namespace tk

@@ -24,7 +24,11 @@ class Canvas {
     explicit Canvas(Bitmap& target) : target_(target.View()) {}
     explicit Canvas(PixelView target) : target_(target) {}
 
-    const PixelView& Target() const { return target_; }
+    // The pixels, for drawing of one's own (after any fill still owed, see FillLater).
+    const PixelView& Target() {
+        Settle();
+        return target_;
+    }
     int Width() const { return target_.width; }
     int Height() const { return target_.height; }
 
@@ -62,8 +66,26 @@ class Canvas {
     // A whole bitmap copied opaquely (screen frames onto windows, widgets onto forms).
     void Blit(int x, int y, const Bitmap& source);
 
+    // Fills the whole target with c, made as late as possible: the next drawing call makes it
+    // first, except that an opaque picture drawn next is drawn straight onto the target and only
+    // what it leaves uncovered is filled. The pixels are those of a fill made at once; what the
+    // picture covers is just not written twice. Settle() makes a fill still owed (call it
+    // before the target is shown; it never throws).
+    void FillLater(Color c) {
+        fillOwed_ = true;
+        fillColor_ = c;
+    }
+    void Settle() {
+        if (fillOwed_) FillAround(0, 0, 0, 0);
+    }
+
   private:
+    // Makes the fill owed everywhere but the rectangle [l, r) x [t, b) (already clipped).
+    void FillAround(long long l, long long t, long long r, long long b);
+
     PixelView target_;
+    bool fillOwed_ = false;
+    Color fillColor_ = 0;
     Color pen_ = 0;
     int penX_ = 0, penY_ = 0;
     int fontSize_ = 8;
