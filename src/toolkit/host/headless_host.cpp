@@ -25,9 +25,13 @@ WindowId HeadlessHost::CreateWindow(const WindowSpec& spec) {
     return id;
 }
 
+// A hidden window shows nothing and keeps no frame (a screen's would be a full-screen one);
+// a frame lent for drawing is kept until it is presented.
 void HeadlessHost::SetVisible(WindowId id, bool visible) {
     auto it = windows_.find(id);
-    if (it != windows_.end()) it->second.visible = visible;
+    if (it == windows_.end()) return;
+    it->second.visible = visible;
+    if (!visible && id != lentTo_) it->second.frame = Bitmap();
 }
 
 void HeadlessHost::Raise(WindowId) {}
@@ -80,6 +84,7 @@ PixelView HeadlessHost::LendFrame(WindowId id, int width, int height) {
         ClientSize(id, w, h);
         if (w == width && h == height) {
             it->second.frame.Resize(w, h);
+            lentTo_ = id;
             return it->second.frame.View();
         }
     }
@@ -91,6 +96,7 @@ PixelView HeadlessHost::LendFrame(WindowId id, int width, int height) {
 void HeadlessHost::PresentLent(WindowId id) {
     if (lentShared_) Present(id, sharedFrame_);
     lentShared_ = false;
+    lentTo_ = 0;
 }
 
 std::uint32_t HeadlessHost::MsOfDayUtc() const {

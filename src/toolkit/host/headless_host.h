@@ -51,7 +51,7 @@ class HeadlessHost : public Host {
     void AdvanceClock(std::int64_t ms);
     void Inject(const Event& e) { pending_.push_back(e); }
     // The window's last frame as the window shows it: client-sized, black where the presented
-    // bitmap did not reach.
+    // bitmap did not reach; empty while the window is hidden.
     const Bitmap& Frame(WindowId id) const;
     bool IsVisible(WindowId id) const;
     // What the desktop would list the window as (see Host::SetAppTitle), and the icon.
@@ -74,6 +74,7 @@ class HeadlessHost : public Host {
     std::map<WindowId, Window> windows_;
     Bitmap sharedFrame_;       // lent when a frame is not the window's size
     bool lentShared_ = false;  // the last LendFrame gave sharedFrame_
+    WindowId lentTo_ = 0;      // the window whose own frame is lent, until it is presented
     WindowId nextId_ = 1;
     std::int64_t now_ = 0;
     std::int64_t clockBase_ = 0;  // NowMs() at which the time of day was msOfDay_
