@@ -56,6 +56,9 @@ class ScreenForm : public tk::Form {
 
   private:
     tk::PixelView frame_;
+    // Where this and the last frame were drawn on in the window's pixels: a frame drawn where
+    // the last one was clears only what that one drew (see tk::DrawnRows).
+    tk::DrawnRows drawn_, lastDrawn_;
 };
 
 }  // namespace vm

@@ -25,7 +25,7 @@ void HatchColumns(tk::Canvas& canvas, int firstX, int top, int bottom, int count
             canvas.Line(x, top, x, bottom);
         return;
     }
-    const tk::PixelView& b = canvas.Target();
+    const tk::PixelView& b = canvas.Target(firstX, top, (long long)lastX + 1, bottom);
     // The first column at or right of 0 that the hatch reaches, and the clipped rows.
     const long long from = firstX >= 0 ? firstX : firstX + ((-(long long)firstX + 1) / 2) * 2;
     const long long to = std::min<long long>(lastX, (long long)b.width - 1);

@@ -59,6 +59,7 @@ void HeadlessHost::ClientSize(WindowId id, int& width, int& height) const {
 void HeadlessHost::Present(WindowId id, const Bitmap& frame) {
     auto it = windows_.find(id);
     if (it == windows_.end()) return;
+    it->second.frameKept = false;
     int w = 0, h = 0;
     ClientSize(id, w, h);
     Bitmap& shown = it->second.frame;
@@ -76,21 +77,26 @@ void HeadlessHost::Present(WindowId id, const Bitmap& frame) {
 }
 
 // A frame of the client's size is drawn straight into what the window shows.
-PixelView HeadlessHost::LendFrame(WindowId id, int width, int height) {
+LentFrame HeadlessHost::LendFrame(WindowId id, int width, int height) {
     lentShared_ = false;
     auto it = windows_.find(id);
     if (it != windows_.end()) {
         int w = 0, h = 0;
         ClientSize(id, w, h);
+        Window& window = it->second;
         if (w == width && h == height) {
-            it->second.frame.Resize(w, h);
+            const bool kept =
+                window.frameKept && window.frame.width == w && window.frame.height == h;
+            window.frame.Resize(w, h);
+            window.frameKept = true;
             lentTo_ = id;
-            return it->second.frame.View();
+            return {window.frame.View(), kept};
         }
+        window.frameKept = false;
     }
     lentShared_ = true;
     sharedFrame_.Resize(std::max(0, width), std::max(0, height));
-    return sharedFrame_.View();
+    return {sharedFrame_.View(), false};
 }
 
 void HeadlessHost::PresentLent(WindowId id) {

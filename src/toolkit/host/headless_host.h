@@ -25,7 +25,7 @@ class HeadlessHost : public Host {
     void SetCaption(WindowId id, const std::string& caption) override;
     void ClientSize(WindowId id, int& width, int& height) const override;
     void Present(WindowId id, const Bitmap& frame) override;
-    PixelView LendFrame(WindowId id, int width, int height) override;
+    LentFrame LendFrame(WindowId id, int width, int height) override;
     void PresentLent(WindowId id) override;
 
     std::int64_t NowMs() const override { return now_; }
@@ -68,6 +68,7 @@ class HeadlessHost : public Host {
         WindowSpec spec;
         bool visible = false;
         Bitmap frame;
+        bool frameKept = false;  // frame holds the last lent frame, untouched since
     };
     void PullAudio(std::int64_t fromMs, std::int64_t toMs);
 

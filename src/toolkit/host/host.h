@@ -33,6 +33,13 @@ inline const std::string& ListedName(const WindowSpec& spec, const std::string& 
     return spec.kind == WindowKind::FullScreen && !appTitle.empty() ? appTitle : spec.caption;
 }
 
+// Pixels lent for a window's frame (see Host::LendFrame).
+struct LentFrame {
+    PixelView pixels;
+    // The pixels are as this window's last lent frame left them: nothing else wrote there since.
+    bool holdsLastFrame = false;
+};
+
 // The program's icon: straight ARGB pixels, rows top to bottom.
 struct AppIcon {
     int width = 0, height = 0;
@@ -97,7 +104,7 @@ class Host {
     // the host can lend them, so PresentLent shows them without copying, else one buffer the
     // host shares among its windows. The view is valid until PresentLent or the next LendFrame.
     // PresentLent shows what was drawn; the part of the client area it did not cover is black.
-    virtual PixelView LendFrame(WindowId id, int width, int height) = 0;
+    virtual LentFrame LendFrame(WindowId id, int width, int height) = 0;
     virtual void PresentLent(WindowId id) = 0;
 
     // Time. NowMs is a monotonic millisecond count for timers; MsOfDayUtc is the time of day

@@ -296,6 +296,7 @@ void SdlHost::ClientSize(WindowId id, int& width, int& height) const {
 }
 
 void SdlHost::Present(WindowId id, const Bitmap& frame) {
+    ForgetLentFrame(id);
     SDL_Window* window = WindowOf(id);
     if (!window) return;
     SDL_Surface* surface = SDL_GetWindowSurface(window);
@@ -311,19 +312,29 @@ void SdlHost::Present(WindowId id, const Bitmap& frame) {
 
 // A window at its natural size whose surface holds 32-bit pixels in our order (the usual X11
 // visual of depth 24) is drawn on in place: no conversion, no copy, no clear of its own.
-PixelView SdlHost::LendFrame(WindowId id, int width, int height) {
+LentFrame SdlHost::LendFrame(WindowId id, int width, int height) {
     lentSurface_ = false;
-    SDL_Window* window = WindowOf(id);
-    if (window && FactorOf(id) == 1) {
-        SDL_Surface* s = SDL_GetWindowSurface(window);
+    auto it = windows_.find(id);
+    if (it != windows_.end() && it->second.factor == 1) {
+        HostWindow& w = it->second;
+        SDL_Surface* s = SDL_GetWindowSurface(w.window);
         if (s && s->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(s) && s->w == width &&
             s->h == height && s->pitch % 4 == 0) {
             lentSurface_ = true;
-            return {static_cast<Color*>(s->pixels), width, height, s->pitch / 4};
+            const bool kept = w.lent == s;
+            w.lent = s;
+            return {{static_cast<Color*>(s->pixels), width, height, s->pitch / 4}, kept};
         }
     }
+    ForgetLentFrame(id);
     sharedFrame_.Resize(std::max(0, width), std::max(0, height));
-    return sharedFrame_.View();
+    return {sharedFrame_.View(), false};
+}
+
+// Something other than a lent frame is drawn on the window's surface, or SDL makes it anew.
+void SdlHost::ForgetLentFrame(WindowId id) {
+    auto it = windows_.find(id);
+    if (it != windows_.end()) it->second.lent = nullptr;
 }
 
 void SdlHost::PresentLent(WindowId id) {
@@ -366,6 +377,12 @@ bool SdlHost::Translate(const SDL_Event& sdl, Event& event) {
                 if (SDL_Window* w = SDL_GetWindowFromID(sdl.window.windowID)) {
                     if (SDL_GetWindowSurface(w)) SDL_UpdateWindowSurface(w);
                 }
+                return false;
+            }
+            if (sdl.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                sdl.window.event == SDL_WINDOWEVENT_RESIZED) {
+                // SDL makes the window's surface anew at its next use.
+                ForgetLentFrame(IdOfSdlWindow(sdl.window.windowID));
                 return false;
             }
             if (sdl.window.event != SDL_WINDOWEVENT_CLOSE) return false;

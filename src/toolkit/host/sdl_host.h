@@ -43,7 +43,7 @@ class SdlHost : public Host {
     void SetCaption(WindowId id, const std::string& caption) override;
     void ClientSize(WindowId id, int& width, int& height) const override;
     void Present(WindowId id, const Bitmap& frame) override;
-    PixelView LendFrame(WindowId id, int width, int height) override;
+    LentFrame LendFrame(WindowId id, int width, int height) override;
     void PresentLent(WindowId id) override;
 
     std::int64_t NowMs() const override;
@@ -66,6 +66,8 @@ class SdlHost : public Host {
         SDL_Window* window = nullptr;
         int factor = 1;  // display pixels per client pixel, each way
         WindowSpec spec;
+        // The surface whose pixels were last lent, while they hold that frame untouched.
+        SDL_Surface* lent = nullptr;
     };
 
     SDL_Window* WindowOf(WindowId id) const;
@@ -83,6 +85,7 @@ class SdlHost : public Host {
     // shared by every window: only one screen draws at a time.
     Bitmap sharedFrame_;
     bool lentSurface_ = false;  // the last LendFrame gave the window's own surface
+    void ForgetLentFrame(WindowId id);
     WindowId nextId_ = 1;
     std::map<std::uint32_t, std::unique_ptr<ErrorWindow>> errorWindows_;  // by SDL window id
     std::uint32_t audioDevice_ = 0;

@@ -1,5 +1,4 @@
-// canvas.cpp -- lines, ellipses, rectangles, text and pictures on a Bitmap,
-// clipped exactly.
+// canvas.cpp -- lines, ellipses, rectangles, text and pictures on a Bitmap, clipped exactly.
 #include "toolkit/raster/canvas.h"
 
 #include <algorithm>
@@ -40,16 +39,29 @@ Span MajorRange(long long c0, int s, long long n, int size) {
     return r;
 }
 
+// Fills [left, right) x [top, bottom) clipped, without marking it drawn.
+void FillPixels(const PixelView& target, int left, int top, int right, int bottom, Color c) {
+    const int W = target.width, H = target.height;
+    const int l = std::max(left, 0), t = std::max(top, 0);
+    const int r = std::min(right, W), b = std::min(bottom, H);
+    if (l >= r || t >= b) return;
+    for (int y = t; y < b; ++y) {
+        Color* row = target.Row(y);
+        std::fill(row + l, row + r, c);
+    }
+}
+
 }  // namespace
 
-// The one rule: a line of n = max(|dx|, |dy|) pixels, pixel i at major offset i
-// and minor offset floor((2 i a + b) / 2b) with a = |minor span|, b = |major
-// span| (Bresenham, ties rounded away from the start). The end point is left
-// out. The visible steps are found by arithmetic, so a line from far outside
-// costs only its visible pixels.
+// The one rule: a line of n = max(|dx|, |dy|) pixels, pixel i at major offset i and minor
+// offset floor((2 i a + b) / 2b) with a = |minor span|, b = |major span| (Bresenham, ties rounded
+// away from the start). The end point is left out. The visible steps are found by arithmetic,
+// so a line from far outside costs only its visible pixels.
 void Canvas::LineTo(int x, int y) {
     Settle();
     const long long x0 = penX_, y0 = penY_;
+    Mark(std::min<long long>(x0, x), std::min<long long>(y0, y), std::max<long long>(x0, x) + 1,
+         std::max<long long>(y0, y) + 1);
     penX_ = x;
     penY_ = y;
     const long long dx = (long long)x - x0, dy = (long long)y - y0;
@@ -75,8 +87,8 @@ void Canvas::LineTo(int x, int y) {
     if (a == 0) {
         if (m.lo > 0) return;
     } else {
-        // m(i) >= m.lo  <=>  i >= ceil((2 b m.lo - b) / 2a);  m(i) <= m.hi  <=> 2ia
-        // + b < 2b(m.hi+1).
+        // m(i) >= m.lo  <=>  i >= ceil((2 b m.lo - b) / 2a);  m(i) <= m.hi  <=>  2ia + b <
+        // 2b(m.hi+1).
         r.lo = std::max<long long>(r.lo, (long long)CeilDiv(Wide(2) * b * m.lo - b, Wide(2) * a));
         r.hi = std::min<long long>(
             r.hi, (long long)(CeilDiv(Wide(2) * b * (m.hi + 1) - b, Wide(2) * a) - 1));
@@ -122,21 +134,20 @@ void Canvas::Line(int x1, int y1, int x2, int y2) {
 }
 
 void Canvas::Plot(int x, int y) {
-    if (x == INT32_MAX) {  // the one-pixel line would leave the int range: it is
-                           // never visible
+    if (x == INT32_MAX) {  // the one-pixel line would leave the int range: it is never visible
         MoveTo(x, y);
         return;
     }
     Line(x, y, x + 1, y);
 }
 
-// The outline of the ellipse inscribed in the pixel box [left, right - 1] x
-// [top, bottom - 1]: for each column its upper and lower pixel, for each row
-// its left and right pixel, so the outline has no gaps and touches all four
-// sides of the box without leaving it. Only visible columns and rows are
-// visited.
+// The outline of the ellipse inscribed in the pixel box [left, right - 1] x [top, bottom - 1]:
+// for each column its upper and lower pixel, for each row its left and right pixel, so the
+// outline has no gaps and touches all four sides of the box without leaving it. Only visible
+// columns and rows are visited.
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
     Settle();
+    Mark(left, top, right, bottom);
     const int W = target_.width, H = target_.height;
     if (right <= left || bottom <= top || W <= 0 || H <= 0) return;
     const double cx = ((double)left + right - 1) / 2, rx = ((double)right - left - 1) / 2;
@@ -165,14 +176,8 @@ void Canvas::Ellipse(int left, int top, int right, int bottom) {
 
 void Canvas::FillRect(int left, int top, int right, int bottom, Color c) {
     Settle();
-    const int W = target_.width, H = target_.height;
-    const int l = std::max(left, 0), t = std::max(top, 0);
-    const int r = std::min(right, W), b = std::min(bottom, H);
-    if (l >= r || t >= b) return;
-    for (int y = t; y < b; ++y) {
-        Color* row = target_.Row(y);
-        std::fill(row + l, row + r, c);
-    }
+    Mark(left, top, right, bottom);
+    FillPixels(target_, left, top, right, bottom, c);
 }
 
 TextSize Canvas::TextExtent(std::string_view text) const {
@@ -180,9 +185,8 @@ TextSize Canvas::TextExtent(std::string_view text) const {
     return {TextWidth(set, text), set.CellHeight()};
 }
 
-// Glyph coverage is blended over the target (coverage 255 is the font colour
-// exactly), so small sizes stay readable; the opaque background is filled first
-// over the whole cell.
+// Glyph coverage is blended over the target (coverage 255 is the font colour exactly), so
+// small sizes stay readable; the opaque background is filled first over the whole cell.
 void Canvas::TextOut(int x, int y, std::string_view text) {
     Settle();
     const GlyphSet& set = GlyphsFor(fontSize_, bold_);
@@ -196,6 +200,7 @@ void Canvas::TextOut(int x, int y, std::string_view text) {
     const long long baseline = (long long)y + set.ascender;
     const int fr = RedOf(fontColor_), fg = GreenOf(fontColor_), fb = BlueOf(fontColor_);
     long long pen = x;
+    long long drawnLeft = INT64_MAX, drawnTop = INT64_MAX, drawnRight = 0, drawnBottom = 0;
     for (unsigned char ch : text) {
         const Glyph& g = set.glyphs[ch];
         const long long gx = pen + g.left, gy = baseline - g.top;
@@ -205,6 +210,10 @@ void Canvas::TextOut(int x, int y, std::string_view text) {
                   c1 = (int)std::min<long long>(g.width, W - gx);
         const int r0 = (int)std::max<long long>(0, -gy),
                   r1 = (int)std::min<long long>(g.rows, H - gy);
+        drawnLeft = std::min(drawnLeft, gx + c0);
+        drawnRight = std::max(drawnRight, gx + c1);
+        drawnTop = std::min(drawnTop, gy + r0);
+        drawnBottom = std::max(drawnBottom, gy + r1);
         for (int r = r0; r < r1; ++r) {
             const std::uint8_t* cov = g.coverage.data() + std::size_t(r) * g.width;
             Color* row = target_.Row(int(gy + r));
@@ -223,12 +232,13 @@ void Canvas::TextOut(int x, int y, std::string_view text) {
             }
         }
     }
+    Mark(drawnLeft, drawnTop, drawnRight, drawnBottom);
 }
 
 namespace {
 
-// The rectangle of the target that a w x h source at (x, y) covers, clipped;
-// empty when l >= r or t >= b.
+// The rectangle of the target that a w x h source at (x, y) covers, clipped; empty when
+// l >= r or t >= b.
 struct Clip {
     long long l, t, r, b;
 };
@@ -249,8 +259,8 @@ void CopyOpaque(const PixelView& dst, int x, int y, const Bitmap& src) {
     }
 }
 
-// Copies the visible part of a transparent picture's opaque runs to (x, y); the
-// key colour's pixels are never touched.
+// Copies the visible part of a transparent picture's opaque runs to (x, y); the key colour's
+// pixels are never touched.
 void CopyRuns(const PixelView& dst, int x, int y, const Picture& picture) {
     const Bitmap& src = picture.Pixels();
     const Clip c = ClipTo(dst, x, y, src.width, src.height);
@@ -272,6 +282,7 @@ void CopyRuns(const PixelView& dst, int x, int y, const Picture& picture) {
 }  // namespace
 
 void Canvas::Draw(int x, int y, const Picture& picture) {
+    Mark(x, y, (long long)x + picture.Width(), (long long)y + picture.Height());
     if (picture.Transparent()) {
         Settle();
         CopyRuns(target_, x, y, picture);
@@ -288,20 +299,25 @@ void Canvas::Draw(int x, int y, const Picture& picture) {
 
 void Canvas::Blit(int x, int y, const Bitmap& source) {
     Settle();
+    Mark(x, y, (long long)x + source.width, (long long)y + source.height);
     CopyOpaque(target_, x, y, source);
 }
 
 void Canvas::FillAround(long long l, long long t, long long r, long long b) {
     fillOwed_ = false;
-    const int W = target_.width, H = target_.height;
-    if (l >= r || t >= b) {
-        FillRect(0, 0, W, H, fillColor_);
+    if (fillOnly_) {
+        fillOnly_->Fill(target_, fillColor_, l, t, r, b);
         return;
     }
-    FillRect(0, 0, W, int(t), fillColor_);
-    FillRect(0, int(b), W, H, fillColor_);
-    FillRect(0, int(t), int(l), int(b), fillColor_);
-    FillRect(int(r), int(t), W, int(b), fillColor_);
+    const int W = target_.width, H = target_.height;
+    if (l >= r || t >= b) {
+        FillPixels(target_, 0, 0, W, H, fillColor_);
+        return;
+    }
+    FillPixels(target_, 0, 0, W, int(t), fillColor_);
+    FillPixels(target_, 0, int(b), W, H, fillColor_);
+    FillPixels(target_, 0, int(t), int(l), int(b), fillColor_);
+    FillPixels(target_, int(r), int(t), W, int(b), fillColor_);
 }
 
 }  // namespace tk

@@ -68,13 +68,12 @@ void Form::PaintWidgets(Canvas& canvas, bool includePictures) {
     }
 }
 
-PixelView Form::LendFrame(int width, int height) {
+LentFrame Form::LendFrame(int width, int height) {
     return app_.GetHost().LendFrame(window_, width, height);
 }
 
-void Form::PresentFrame(const PixelView& frame) {
-    Canvas canvas(frame);
-    PaintWidgets(canvas, false);
+void Form::PresentFrame(Canvas& frame) {
+    PaintWidgets(frame, false);
     app_.GetHost().PresentLent(window_);
 }
 

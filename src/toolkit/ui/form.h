@@ -51,8 +51,8 @@ class Form {
     // The full-screen frame, drawn in place in pixels the host lends (see Host::LendFrame):
     // PresentFrame paints the visible components other than pictures over it (the screens'
     // buttons), then shows it.
-    PixelView LendFrame(int width, int height);
-    void PresentFrame(const PixelView& frame);
+    LentFrame LendFrame(int width, int height);
+    void PresentFrame(Canvas& frame);
     // Recomposes a bordered form and shows it.
     void Repaint();
 
