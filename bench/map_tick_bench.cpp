@@ -10,11 +10,9 @@
 #include <ctime>
 #include <vector>
 
-#include "app/form_refs.h"
-#include "app/game_app.h"
-#include "app/title_form.h"
 #include "screens/map/map_form.h"
 #include "screens/map/map_layout.h"
+#include "screens/title/title_form.h"
 #include "script/game_driver.h"
 #include "state/game_state.h"
 #include "state/new_game.h"

@@ -5,15 +5,14 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/form_refs.h"
-#include "app/screen_form.h"
-#include "app/title_form.h"
 #include "screens/final/final_form.h"
 #include "screens/intro/intro_form.h"
 #include "screens/level/level_form.h"
 #include "screens/map/map_form.h"
 #include "screens/result/result_form.h"
+#include "screens/shell/screen_form.h"
 #include "screens/story/story_form.h"
+#include "screens/title/title_form.h"
 #include "script/game_driver.h"
 #include "state/game_state.h"
 #include "state/new_game.h"

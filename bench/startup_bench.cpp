@@ -4,13 +4,12 @@
 #include <fstream>
 #include <string>
 
-#include "app/form_refs.h"
-#include "app/screen_form.h"
 #include "screens/final/final_form.h"
 #include "screens/intro/intro_form.h"
 #include "screens/level/level_form.h"
 #include "screens/map/map_form.h"
 #include "screens/result/result_form.h"
+#include "screens/shell/screen_form.h"
 #include "screens/story/story_form.h"
 #include "script/game_driver.h"
 

@@ -3,16 +3,16 @@
 
 #include "app/form_refs.h"
 #include "app/game_icon.h"
-#include "app/instructions_form.h"
-#include "app/library_forms.h"
-#include "app/title_form.h"
 #include "assets/picture_catalogue.h"
 #include "screens/final/final_form.h"
+#include "screens/instructions/instructions_form.h"
 #include "screens/intro/intro_form.h"
 #include "screens/level/level_form.h"
+#include "screens/library/library_forms.h"
 #include "screens/map/map_form.h"
 #include "screens/result/result_form.h"
 #include "screens/story/story_form.h"
+#include "screens/title/title_form.h"
 #include "state/game_state.h"
 #include "toolkit/error.h"
 
@@ -50,9 +50,9 @@ struct GameApp::Windows {
 };
 
 namespace {
-template <class T>
-T* Create(tk::Application& app, std::unique_ptr<T>& slot) {
-    slot = std::make_unique<T>(app);
+template <class T, class... Args>
+T* Create(std::unique_ptr<T>& slot, Args&&... args) {
+    slot = std::make_unique<T>(std::forward<Args>(args)...);
     return slot.get();
 }
 
@@ -81,19 +81,31 @@ GameApp::GameApp(std::unique_ptr<tk::Host> host, const std::string& gameDir) {
         app_->GetHost().SetAppIcon(GameIcon());
         CheckPictures(gameDir);
         assets_ = std::make_unique<AssetLibrary>(gameDir);
+        services_ = std::make_unique<ScreenServices>(
+            ScreenServices{*app_, *assets_, mixer_, handovers_, nullptr});
+        const ScreenServices& services = *services_;
         windows_ = std::make_unique<Windows>();
         Windows& w = *windows_;
-        Form1 = Create(*app_, w.form1);
-        Form2 = Create(*app_, w.form2);
-        Form3 = Create(*app_, w.form3);
-        Form4 = Create(*app_, w.form4);
-        Form5 = Create(*app_, w.form5);
-        Form6 = Create(*app_, w.form6);
-        Form7 = Create(*app_, w.form7);
-        Form8 = Create(*app_, w.form8);
-        Form9 = Create(*app_, w.form9);
-        Form10 = Create(*app_, w.form10);
-        Form11 = Create(*app_, w.form11);
+        Form1 = Create(w.form1, services);
+        services_->soundBank = Form1;
+        Form2 = Create(w.form2, services);
+        Form3 = Create(w.form3, services);
+        Form4 = Create(w.form4, services);
+        Form5 = Create(w.form5, services);
+        Form6 = Create(w.form6, services, Form5->Memo1);
+        Form7 = Create(w.form7, services);
+        Form8 = Create(w.form8, services);
+        Form9 = Create(w.form9, services);
+        Form10 = Create(w.form10, services);
+        Form11 = Create(w.form11, services, Form2->Image2, Form2->Memo1);
+        handovers_.Register(Window::Title, *Form1, &Form1->Timer1);
+        handovers_.Register(Window::Intro, *Form2, &Form2->Timer1);
+        handovers_.Register(Window::Map, *Form4, &Form4->Timer1);
+        handovers_.Register(Window::Level, *Form6, &Form6->Timer1);
+        handovers_.Register(Window::Result, *Form7, &Form7->Timer1);
+        handovers_.Register(Window::Final, *Form8, &Form8->Timer1);
+        handovers_.Register(Window::Instructions, *Form9, nullptr);
+        handovers_.Register(Window::Story, *Form11, &Form11->Timer1);
         app_->GetHost().StartAudio(&mixer_);
     } catch (...) {
         ClearReferences();
@@ -130,14 +142,8 @@ void GameApp::Run() {
     app_->Run();
 }
 
-tk::Application& TheApplication() {
-    return current->App();
-}
 const AssetLibrary& Assets() {
     return current->Library();
-}
-tk::Mixer& TheMixer() {
-    return current->MixerOfGame();
 }
 SoundBank& Sounds() {
     return *Form1;

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "assets/asset_library.h"
+#include "screens/shell/handovers.h"
+#include "screens/shell/screen_services.h"
 #include "state/sound_bank.h"
 #include "toolkit/host/host.h"
 #include "toolkit/sound/mixer.h"
@@ -26,7 +28,8 @@ class GameApp {
 
     tk::Application& App() { return *app_; }
     const AssetLibrary& Library() const { return *assets_; }
-    tk::Mixer& MixerOfGame() { return mixer_; }
+    // What every window was handed at its creation.
+    const ScreenServices& Services() const { return *services_; }
     // Shows the main window and runs the loop until it closes (real time).
     void Run();
 
@@ -34,15 +37,15 @@ class GameApp {
     tk::Mixer mixer_;
     std::unique_ptr<AssetLibrary> assets_;
     std::unique_ptr<tk::Application> app_;
+    Handovers handovers_;
+    std::unique_ptr<ScreenServices> services_;
     struct Windows;
     std::unique_ptr<Windows> windows_;
 };
 
-// What every screen reaches while a GameApp exists.
-tk::Application& TheApplication();
+// For the script driver, its tests and benchmarks while a GameApp exists: the pictures, and the
+// sound bank of the title window's twenty players. The windows get both through their services.
 const AssetLibrary& Assets();
-tk::Mixer& TheMixer();
-// The sound bank of the title window's twenty players.
 SoundBank& Sounds();
 
 }  // namespace vm

@@ -20,8 +20,4 @@ const tk::Picture& AssetLibrary::Get(std::string_view name) const {
     return *found->second;
 }
 
-bool AssetLibrary::Has(std::string_view name) const {
-    return pictures_.find(name) != pictures_.end();
-}
-
 }  // namespace vm

@@ -18,7 +18,6 @@ class AssetLibrary {
 
     // The picture of that name ("Form3.Image8"). Throws tk::Error for a name not catalogued.
     const tk::Picture& Get(std::string_view name) const;
-    bool Has(std::string_view name) const;
     std::size_t Size() const { return pictures_.size(); }
 
   private:

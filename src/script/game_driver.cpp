@@ -4,7 +4,7 @@
 #include <array>
 
 #include "app/form_refs.h"
-#include "app/title_form.h"
+#include "screens/title/title_form.h"
 #include "toolkit/error.h"
 #include "toolkit/ui/timer.h"
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/form_refs.h"
 #include "app/game_app.h"
 #include "toolkit/host/headless_host.h"
 #include "toolkit/ui/form.h"
@@ -23,6 +24,7 @@ class GameDriver {
 
     tk::HeadlessHost& Host() { return *host_; }
     tk::Application& App() { return game_->App(); }
+    const ScreenServices& Services() const { return game_->Services(); }
 
     // "Form1" ... "Form11"; tk::Error for any other name.
     tk::Form& FormNamed(std::string_view name) const;

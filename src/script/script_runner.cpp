@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "script/game_driver.h"
+#include "state/game_error.h"
 #include "state/game_state.h"
 #include "state/state_names.h"
 #include "toolkit/error.h"
@@ -110,7 +111,7 @@ class Runner {
               [](Runner& r, W w) {
                   try {
                       r.out_ << FormatVariable(Game(), w[1]) << "\n";
-                  } catch (const tk::Error& e) {
+                  } catch (const GameError& e) {
                       throw ScriptFault{e.what()};
                   }
               }}},
@@ -120,7 +121,7 @@ class Runner {
                   (void)r;
                   try {
                       AssignVariable(Game(), w[1], w[2]);
-                  } catch (const tk::Error& e) {
+                  } catch (const GameError& e) {
                       throw ScriptFault{e.what()};
                   }
               }}},

@@ -4,7 +4,8 @@
 namespace vm {
 
 // Blue, red, yellow, rare blue, rare red, rare yellow, green.
-constexpr std::array<CardCost, 70> kCardCostTable = {{
+// A row more or fewer than the cards does not compile.
+constexpr std::array<CardCost, kCardCount> kCardCosts = std::to_array<CardCost>({
     {4, 0, 0, 0, 0, 0, 0},   // 1
     {5, 0, 1, 0, 0, 0, 0},   // 2
     {3, 1, 0, 2, 0, 0, 0},   // 3
@@ -75,13 +76,11 @@ constexpr std::array<CardCost, 70> kCardCostTable = {{
     {0, 5, 5, 2, 3, 2, 7},   // 68
     {3, 5, 5, 3, 3, 2, 7},   // 69
     {1, 0, 3, 0, 0, 0, 7},   // 70
-}};
-
-const std::array<CardCost, 70> kCardCosts = kCardCostTable;
+});
 
 void FillCardCosts(GameState& state) {
-    for (int card = 1; card <= 70; ++card) {
-        const CardCost& c = kCardCostTable[static_cast<size_t>(card - 1)];
+    for (int card = 1; card <= kCardCount; ++card) {
+        const CardCost& c = kCardCosts[static_cast<size_t>(card - 1)];
         const auto n = static_cast<size_t>(card);
         state.CardCostBlue[n] = c.blue;
         state.CardCostRed[n] = c.red;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "state/cards.h"
 #include "state/game_state.h"
 
 namespace vm {
@@ -14,7 +15,7 @@ struct CardCost {
 };
 
 // kCardCosts[n - 1] is card n's price; the values never change.
-extern const std::array<CardCost, 70> kCardCosts;
+extern const std::array<CardCost, kCardCount> kCardCosts;
 
 // Writes the table into the seven CardCost* arrays of the state (cards 1..70).
 void FillCardCosts(GameState& state);

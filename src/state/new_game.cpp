@@ -8,7 +8,7 @@ namespace vm {
 void NewGame(GameState& state, SoundBank& sounds, uint32_t msOfDayUtc) {
     Random& random = state.random;
     random.Reseed(msOfDayUtc);
-    sounds.Play(1);
+    sounds.Play(Sound::TitleMusic);
     state.Achievements.fill(0);
     for (int i = 1; i <= 100; ++i) {
         state.SparkDrift[i] = random.Between(1, 5);

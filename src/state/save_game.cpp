@@ -1,8 +1,8 @@
 // save_game.cpp -- writing and reading the save file "zcxa1.txt".
 #include "state/save_game.h"
 
+#include "state/game_error.h"
 #include "state/save_writer.h"
-#include "toolkit/error.h"
 #include "toolkit/files/regular_file.h"
 
 namespace vm {
@@ -65,12 +65,12 @@ void SaveGame(const GameState& state, const std::string& path) {
 std::vector<std::string> ReadSaveLines(const std::string& path) {
     const tk::FileContents file = tk::ReadRegularFile(path, kMaxSaveFileBytes);
     if (file.status == tk::FileStatus::TooLarge) {
-        throw tk::Error("File " + path + " is too large to be a saved game (" +
+        throw GameError("File " + path + " is too large to be a saved game (" +
                         std::to_string(file.size) + " bytes)");
     }
     if (file.status == tk::FileStatus::NotAFile)
-        throw tk::Error("Cannot open file " + path + ": it is " + file.kind + ", not a file");
-    if (file.status != tk::FileStatus::Read) throw tk::Error("Cannot open file " + path);
+        throw GameError("Cannot open file " + path + ": it is " + file.kind + ", not a file");
+    if (file.status != tk::FileStatus::Read) throw GameError("Cannot open file " + path);
     const std::string& bytes = file.bytes;
     std::vector<std::string> lines;
     std::string line;
@@ -124,11 +124,11 @@ SavedProgress ParseSaveLines(const std::vector<std::string>& lines, std::string_
         const std::string where = std::string(fileName) + ", line " + std::to_string(lineNumber);
         int32_t value = 0;
         if (!ParseSaveInteger(text, value)) {
-            throw tk::Error("'" + Printable(text) + "' is not a valid integer value (" + where +
+            throw GameError("'" + Printable(text) + "' is not a valid integer value (" + where +
                             ")");
         }
         if (value < low || value > high) {
-            throw tk::Error(where + ": " + what + " is " + std::to_string(value) + ", outside " +
+            throw GameError(where + ": " + what + " is " + std::to_string(value) + ", outside " +
                             std::to_string(low) + ".." + std::to_string(high));
         }
         return value;

@@ -24,20 +24,20 @@ struct SavedProgress {
 std::vector<std::string> SaveLines(const GameState& state);
 // Writes the lines with CR LF after each through ReplaceSaveFile (save_writer.h): the old save
 // or the new one, whole, whatever happens; a read-only save is not replaced. Any failure raises
-// tk::Error "Cannot create file <path>". Plays no sound and does not touch JustSaved: the level
+// GameError "Cannot create file <path>". Plays no sound and does not touch JustSaved: the level
 // screen does both after a save that returned.
 void SaveGame(const GameState& state, const std::string& path = kSaveFileName);
 void WriteSaveLines(const std::vector<std::string>& lines, const std::string& path);
 
-// Reads a save file into lines, ending a line at CR LF, LF or CR. tk::Error "Cannot open file
+// Reads a save file into lines, ending a line at CR LF, LF or CR. GameError "Cannot open file
 // <path>" when it cannot be opened or read (saying what it is when it is a folder, a pipe or a
 // device, none of which is waited on), and a clear error for a file far larger than any save
 // could be (it is not read).
 std::vector<std::string> ReadSaveLines(const std::string& path = kSaveFileName);
 // Checks lines 2..33 (line 1 and lines after 33 are not read). A line must hold one integer:
 // leading spaces, an optional sign, decimal digits or "$"/"0x" hex digits, fitting 32 bits,
-// nothing after it; otherwise tk::Error "'<line>' is not a valid integer value" with the file
-// and line. Level must be 1..11, Flask 0..80, each flag 0 or 1, or tk::Error naming the line
+// nothing after it; otherwise GameError "'<line>' is not a valid integer value" with the file
+// and line. Level must be 1..11, Flask 0..80, each flag 0 or 1, or GameError naming the line
 // and the range. Missing lines read as empty.
 SavedProgress ParseSaveLines(const std::vector<std::string>& lines,
                              std::string_view fileName = kSaveFileName);

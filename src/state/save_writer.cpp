@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "toolkit/error.h"
+#include "state/game_error.h"
 
 namespace vm {
 namespace {
@@ -90,7 +90,7 @@ void SyncFolder(const std::string& path) {
 // The folder takes no new file: write over the old save's bytes, then cut it to length, so that
 // a failure midway can put the old bytes back.
 void WriteInPlace(const std::string& path, const std::string& bytes, const SaveFault& fault,
-                  const tk::Error& failure) {
+                  const GameError& failure) {
     Descriptor file{::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
     struct stat info {};
     if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode) ||
@@ -111,7 +111,7 @@ void WriteInPlace(const std::string& path, const std::string& bytes, const SaveF
 }  // namespace
 
 void ReplaceSaveFile(const std::string& path, const std::string& bytes, SaveFault fault) {
-    const tk::Error failure("Cannot create file " + path);
+    const GameError failure("Cannot create file " + path);
     struct stat old {};
     const bool oldExists = ::lstat(path.c_str(), &old) == 0;
     // A link is replaced as a name, never written through; a folder, a pipe or a device cannot

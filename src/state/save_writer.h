@@ -21,7 +21,7 @@ struct SaveFault {
 // synced. When the folder takes no new file but `path` is a writable file, the bytes are written
 // into it in place and synced, and on failure its old bytes are written back. A read-only file,
 // or anything but a file or a link at `path`, is not replaced. Any failure raises
-// tk::Error("Cannot create file <path>"), leaves no new file behind and the old one as it was.
+// GameError("Cannot create file <path>"), leaves no new file behind and the old one as it was.
 void ReplaceSaveFile(const std::string& path, const std::string& bytes, SaveFault fault = {});
 
 }  // namespace vm

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <type_traits>
 
-#include "toolkit/error.h"
+#include "state/game_error.h"
 
 namespace vm {
 namespace {
@@ -28,118 +28,15 @@ std::string* TextOf(GameState& s) {
     return &(s.*Member);
 }
 
-#define VM_SCALAR(n)                                               \
-    StateVariable {                                                \
-#n, VariableKind::Scalar, 0, 0, &ScalarOf < &GameState::n> \
-    }
-#define VM_ARRAY(n, first, last)                                                \
-    StateVariable {                                                             \
-#n, VariableKind::Array, first, last, &ElementOf < &GameState::n, last> \
-    }
-#define VM_TEXT(n, constant)                                                      \
-    StateVariable {                                                               \
-#n, VariableKind::Text, 0, 0, nullptr, &TextOf < &GameState::n>, constant \
-    }
+// One row a variable of state_fields.inc, each ending in a comma.
+#define VM_SCALAR(n, start) StateVariable{#n, VariableKind::Scalar, 0, 0, &ScalarOf<&GameState::n>},
+#define VM_ARRAY(n, first, last) \
+    StateVariable{#n, VariableKind::Array, first, last, &ElementOf<&GameState::n, last>},
+#define VM_TEXT(n, start, constant) \
+    StateVariable{#n, VariableKind::Text, 0, 0, nullptr, &TextOf<&GameState::n>, constant},
 
 const std::vector<StateVariable> kVariables = {
-    VM_SCALAR(Level),
-    VM_ARRAY(Achievements, 0, 29),
-    VM_SCALAR(Score),
-    VM_SCALAR(Flask),
-    VM_SCALAR(JustSaved),
-    VM_SCALAR(PlayerTower),
-    VM_SCALAR(EnemyTower),
-    VM_SCALAR(PlayerTowerShown),
-    VM_SCALAR(EnemyTowerShown),
-    VM_SCALAR(PlayerTowerBefore),
-    VM_SCALAR(EnemyTowerBefore),
-    VM_SCALAR(PlayerBurn),
-    VM_SCALAR(EnemyBurn),
-    VM_SCALAR(PlayerWard),
-    VM_SCALAR(EnemyWard),
-    VM_SCALAR(BattleResult),
-    VM_SCALAR(DiscardStreak),
-    VM_SCALAR(Card11Played),
-    VM_SCALAR(Card19Played),
-    VM_SCALAR(PlayerBlue),
-    VM_SCALAR(PlayerRed),
-    VM_SCALAR(PlayerYellow),
-    VM_SCALAR(PlayerBlueRare),
-    VM_SCALAR(PlayerRedRare),
-    VM_SCALAR(PlayerYellowRare),
-    VM_SCALAR(PlayerGreen),
-    VM_SCALAR(PlayerBlueIncome),
-    VM_SCALAR(PlayerRedIncome),
-    VM_SCALAR(PlayerYellowIncome),
-    VM_SCALAR(EnemyBlue),
-    VM_SCALAR(EnemyRed),
-    VM_SCALAR(EnemyYellow),
-    VM_SCALAR(EnemyBlueRare),
-    VM_SCALAR(EnemyRedRare),
-    VM_SCALAR(EnemyYellowRare),
-    VM_SCALAR(EnemyGreen),
-    VM_SCALAR(EnemyBlueIncome),
-    VM_SCALAR(EnemyRedIncome),
-    VM_SCALAR(EnemyYellowIncome),
-    VM_SCALAR(TurnPhase),
-    VM_SCALAR(MoonPhase),
-    VM_SCALAR(PlayerMoveTicks),
-    VM_SCALAR(PendingPlayerCard),
-    VM_SCALAR(AnimCard),
-    VM_SCALAR(AnimKind),
-    VM_SCALAR(EnemyCard),
-    VM_SCALAR(EnemyMoveTicks),
-    VM_SCALAR(EnemyPlayedCard),
-    VM_SCALAR(EnemyCanAfford),
-    VM_SCALAR(HoverSlot),
-    VM_SCALAR(DeltaTicks),
-    VM_SCALAR(SnapPlayerBlue),
-    VM_SCALAR(SnapPlayerRed),
-    VM_SCALAR(SnapPlayerYellow),
-    VM_SCALAR(SnapPlayerTower),
-    VM_SCALAR(SnapPlayerGreen),
-    VM_ARRAY(HandCard, 1, 5),
-    VM_ARRAY(SlotPendant, 1, 5),
-    VM_SCALAR(DropSlot),
-    VM_SCALAR(DropY),
-    VM_SCALAR(DropSpeed),
-    VM_ARRAY(CardCostBlue, 1, 70),
-    VM_ARRAY(CardCostRed, 1, 70),
-    VM_ARRAY(CardCostYellow, 1, 70),
-    VM_ARRAY(CardCostBlueRare, 1, 70),
-    VM_ARRAY(CardCostRedRare, 1, 70),
-    VM_ARRAY(CardCostYellowRare, 1, 70),
-    VM_ARRAY(CardCostGreen, 1, 70),
-    VM_SCALAR(MouseX),
-    VM_SCALAR(MouseY),
-    VM_SCALAR(MusicSwitch),
-    VM_SCALAR(FastMode),
-    VM_SCALAR(LevelIntroTicks),
-    VM_ARRAY(StarX, 1, 1000),
-    VM_ARRAY(StarY, 1, 1000),
-    VM_ARRAY(StarPhase, 1, 1000),
-    VM_ARRAY(SparkDrift, 1, 100),
-    VM_ARRAY(SparkAge, 1, 100),
-    VM_SCALAR(BoltStepX),
-    VM_SCALAR(BoltStepY),
-    VM_SCALAR(BoltSpark),
-    VM_SCALAR(ShownDelta),
-    VM_ARRAY(RainX, 1, 500),
-    VM_ARRAY(RainY, 1, 500),
-    VM_ARRAY(RainSpeed, 1, 500),
-    VM_ARRAY(TrailX, 0, 9),
-    VM_ARRAY(TrailY, 0, 9),
-    VM_SCALAR(IntroMouseX),
-    VM_SCALAR(IntroMouseY),
-    VM_SCALAR(TowerRise),
-    VM_SCALAR(CloudScroll),
-    VM_SCALAR(CloudHalfStep),
-    VM_SCALAR(LightningTick),
-    VM_SCALAR(LightningX),
-    VM_TEXT(VersionText, true),
-    VM_SCALAR(StoryScroll),
-    VM_SCALAR(MarkerBlink),
-    VM_TEXT(TopicFileName, false),
+#include "state/state_fields.inc"
 };
 
 #undef VM_SCALAR
@@ -161,7 +58,7 @@ const char* KindWord(VariableKind kind) {
 const StateVariable& Expect(std::string_view name, VariableKind kind) {
     const StateVariable& v = FindStateVariable(name);
     if (v.kind != kind) {
-        throw tk::Error("Game variable '" + std::string(name) + "' is " + KindWord(v.kind) +
+        throw GameError("Game variable '" + std::string(name) + "' is " + KindWord(v.kind) +
                         ", not " + KindWord(kind));
     }
     return v;
@@ -169,7 +66,7 @@ const StateVariable& Expect(std::string_view name, VariableKind kind) {
 
 void CheckIndex(const StateVariable& v, int index) {
     if (index < v.first || index > v.last) {
-        throw tk::Error("Index " + std::to_string(index) + " of '" + std::string(v.name) +
+        throw GameError("Index " + std::to_string(index) + " of '" + std::string(v.name) +
                         "' lies outside " + std::to_string(v.first) + ".." +
                         std::to_string(v.last));
     }
@@ -181,7 +78,7 @@ int32_t ParseNumber(std::string_view target, std::string_view text) {
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (text.empty() || ec != std::errc() || ptr != end) {
-        throw tk::Error("'" + std::string(text) + "' is not a valid integer value for " +
+        throw GameError("'" + std::string(text) + "' is not a valid integer value for " +
                         std::string(target));
     }
     return value;
@@ -198,7 +95,7 @@ Target ParseTarget(std::string_view target) {
     Target t{target};
     auto open = target.find('[');
     if (open == std::string_view::npos) return t;
-    if (target.back() != ']') throw tk::Error("Bad game variable '" + std::string(target) + "'");
+    if (target.back() != ']') throw GameError("Bad game variable '" + std::string(target) + "'");
     t.name = target.substr(0, open);
     t.hasIndex = true;
     t.index = ParseNumber(target, target.substr(open + 1, target.size() - open - 2));
@@ -215,7 +112,7 @@ const StateVariable& FindStateVariable(std::string_view name) {
     for (const StateVariable& v : kVariables) {
         if (v.name == name) return v;
     }
-    throw tk::Error("Unknown game variable '" + std::string(name) + "'");
+    throw GameError("Unknown game variable '" + std::string(name) + "'");
 }
 
 int32_t GetScalar(const GameState& state, std::string_view name) {
@@ -244,7 +141,7 @@ std::string GetText(const GameState& state, std::string_view name) {
 
 void SetText(GameState& state, std::string_view name, std::string value) {
     const StateVariable& v = Expect(name, VariableKind::Text);
-    if (v.constant) throw tk::Error("Game variable '" + std::string(name) + "' is a constant");
+    if (v.constant) throw GameError("Game variable '" + std::string(name) + "' is a constant");
     *v.text(state) = std::move(value);
 }
 
@@ -278,7 +175,7 @@ void AssignVariable(GameState& state, std::string_view target, std::string_view 
     } else if (v.kind == VariableKind::Text) {
         SetText(state, t.name, std::string(value));
     } else {
-        throw tk::Error("Game variable '" + std::string(t.name) +
+        throw GameError("Game variable '" + std::string(t.name) +
                         "' is an array: set one element as " + std::string(t.name) + "[i]");
     }
 }

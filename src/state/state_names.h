@@ -24,10 +24,10 @@ struct StateVariable {
 
 // All variables in declaration order.
 const std::vector<StateVariable>& AllStateVariables();
-// The variable of that exact name; tk::Error "Unknown game variable 'X'" otherwise.
+// The variable of that exact name; GameError "Unknown game variable 'X'" otherwise.
 const StateVariable& FindStateVariable(std::string_view name);
 
-// Scalars and texts by name; arrays by name and the game's own index (tk::Error on a wrong
+// Scalars and texts by name; arrays by name and the game's own index (GameError on a wrong
 // kind, an unknown name or an index outside the range).
 int32_t GetScalar(const GameState& state, std::string_view name);
 void SetScalar(GameState& state, std::string_view name, int32_t value);
@@ -40,7 +40,7 @@ void SetText(GameState& state, std::string_view name, std::string value);
 // "Name[i]=value" for one element.
 std::string FormatVariable(const GameState& state, std::string_view target);
 // Assign "Name" or "Name[i]" from text: a decimal integer for numbers, the text as it stands for
-// texts. tk::Error on anything that does not fit.
+// texts. GameError on anything that does not fit.
 void AssignVariable(GameState& state, std::string_view target, std::string_view value);
 
 }  // namespace vm

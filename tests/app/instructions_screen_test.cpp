@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/form_refs.h"
-#include "app/instructions_form.h"
-#include "app/title_form.h"
 #include "scratch_game_folder.h"
 #include "screen_helpers.h"
+#include "screens/instructions/instructions_form.h"
+#include "screens/title/title_form.h"
+#include "script/game_driver.h"
 #include "state/game_state.h"
 #include "toolkit/raster/font.h"
 

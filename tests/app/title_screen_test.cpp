@@ -7,14 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "app/form_refs.h"
-#include "app/game_app.h"
-#include "app/title_form.h"
 #include "scratch_game_folder.h"
 #include "screen_helpers.h"
 #include "screens/intro/intro_form.h"
 #include "screens/level/level_form.h"
 #include "screens/story/story_form.h"
+#include "screens/title/title_form.h"
+#include "script/game_driver.h"
 #include "state/game_state.h"
 #include "state/random.h"
 #include "toolkit/error.h"

@@ -1,4 +1,4 @@
-// catalogue_test.cpp -- the picture catalogue agrees with the build's list and with the card rule.
+// catalogue_test.cpp -- the picture catalogue: unique names, the card rule and the start-up check.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,33 +10,6 @@
 #include "toolkit/error.h"
 
 namespace {
-
-TEST(PictureCatalogue, MatchesTheListTheBuildReads) {
-    std::ifstream list(std::string(VELLMOOR_SOURCE_DIR) + "/data/art/pictures.txt");
-    ASSERT_TRUE(list) << "data/art/pictures.txt missing";
-    std::string line;
-    std::size_t index = 0;
-    const auto catalogue = vm::PictureCatalogue();
-    while (std::getline(list, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream fields(line);
-        std::string name, format, key;
-        int width = 0, height = 0;
-        fields >> name >> format >> width >> height >> key;
-        ASSERT_LT(index, catalogue.size()) << "list has more pictures than the catalogue: " << name;
-        const vm::CatalogEntry& entry = catalogue[index++];
-        EXPECT_EQ(entry.name, name);
-        EXPECT_EQ(entry.format == tk::PictureFormat::Jpeg, format == "jpeg") << name;
-        EXPECT_EQ(entry.file, "pictures/" + name + (format == "jpeg" ? ".jpg" : ".bmp"));
-        EXPECT_EQ(entry.width, width) << name;
-        EXPECT_EQ(entry.height, height) << name;
-        EXPECT_EQ(entry.transparent, key != "-") << name;
-        if (key != "-") {
-            EXPECT_EQ(entry.key, std::stoul(key, nullptr, 16)) << name;
-        }
-    }
-    EXPECT_EQ(index, catalogue.size());
-}
 
 TEST(PictureCatalogue, NamesAreUniqueAndOnlyBitmapsAreTransparent) {
     std::set<std::string_view> names;

@@ -70,11 +70,32 @@ TEST(PlayPictures, FrostCoversTheEnemyTowerAboveItsCrag) {
     EXPECT_GE(turretCovered * 10, turret * 9);
 }
 
+// The level scenery is drawn with its bottom row on the ground's top edge: a tree, the graves or
+// the cog whose lowest row is all key would float above the ground.
+TEST(PlayPictures, LevelSceneryStandsOnTheGround) {
+    const vm::AssetLibrary library(VELLMOOR_GAME_DIR);
+    for (const char* name :
+         {"Form10.Image12", "Form10.Image13", "Form10.Image14", "Form10.Image16"}) {
+        const tk::Picture& picture = library.Get(name);
+        const int bottom = picture.Height() - 1;
+        int standing = 0;
+        for (int x = 0; x < picture.Width(); ++x)
+            standing += !IsKey(picture, x, bottom);
+        EXPECT_GE(standing * 4, picture.Width()) << name << " touches the ground over " << standing
+                                                 << " of " << picture.Width() << " columns";
+    }
+}
+
 // The moons, the logo and the dove are opaque and drawn on the black sky: no box may show.
 TEST(PlayPictures, SkyPicturesFadeToBlackAtEveryEdge) {
     const vm::AssetLibrary library(VELLMOOR_GAME_DIR);
-    for (const char* name : {"Form3.Image13", "Form3.Image80", "Form3.Image81", "Form3.Image82",
-                             "Form3.Image4", "Form10.Image23"}) {
+    // The moons, the logo and the dove, and the battle's pictures drawn opaque on the night: the
+    // starburst, the flares, the cat's eyes, the rose, the purple strike, the panther, the green
+    // flames and the enemy's skull.
+    for (const char* name :
+         {"Form3.Image13", "Form3.Image80", "Form3.Image81", "Form3.Image82", "Form3.Image4",
+          "Form10.Image23", "Form5.Image1", "Form4.Image4", "Form4.Image7", "Form4.Image8",
+          "Form4.Image9", "Form4.Image14", "Form4.Image18", "Form4.Image22", "Form6.Image15"}) {
         const tk::Bitmap& pixels = library.Get(name).Pixels();
         int brightest = 0;
         auto look = [&](int x, int y) {

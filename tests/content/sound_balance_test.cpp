@@ -21,7 +21,7 @@ TEST(SoundBalance, EveryFileIsHeardAndEndsCleanly) {
     for (const auto& file : synth::kSoundFiles) {
         SCOPED_TRACE(file.name);
         const synth::StereoBuffer sound = synth::ReadWav(file.name);  // throws on another format
-        const bool loop = file.use == SoundUse::kLoop;
+        const bool loop = file.use == SoundUse::Loop;
         EXPECT_GE(synth::ShareAbove(sound, 200.0), 0.30) << "too little above 200 Hz";
         EXPECT_EQ(synth::CountClicks(sound, loop), 0);
         if (!loop) {
@@ -33,14 +33,14 @@ TEST(SoundBalance, EveryFileIsHeardAndEndsCleanly) {
 TEST(SoundBalance, EffectsShareOneLevelAndTheMusicSitsUnderThem) {
     double loudest = -200.0, quietest = 0.0;
     for (const auto& file : synth::kSoundFiles) {
-        if (file.use != SoundUse::kEffect) continue;
+        if (file.use != SoundUse::Effect) continue;
         const double level = synth::LevelDb(synth::ReadWav(file.name));
         loudest = std::max(loudest, level);
         quietest = std::min(quietest, level);
     }
     EXPECT_LE(loudest - quietest, 6.0);
     for (const auto& file : synth::kSoundFiles) {
-        if (file.use == SoundUse::kEffect) continue;
+        if (file.use == SoundUse::Effect) continue;
         EXPECT_LT(synth::LevelDb(synth::ReadWav(file.name)), quietest - 2.0) << file.name;
     }
 }

@@ -72,17 +72,17 @@ e2e_click_until Form11 $((W / 2)) $((H / 2))
 screen_shows story 10 688 160 '#DDDEE3' 220 196 '#737782' 556 436 '#BEC1C8' 1060 796 '#C3C4C8'
 e2e_click_until Form6 $((W / 2)) $((H / 2))
 # The level screen: the map of the land, its sea, and the briefing's yellow text.
-screen_shows level 10 604 400 '#6B7249' 1072 316 '#142038' 292 196 '#1B2D43' 920 602 '#FFFF00'
+screen_shows level 10 604 400 '#6A6B43' 1072 316 '#142038' 292 196 '#1A2C42' 920 602 '#FFFF00'
 # Anywhere but its buttons at the lower right starts the battle.
 e2e_click_until Form4 $((W / 4)) $((H / 2))
 
 # The battle: both resource panels and the ground; the speed switch shows normal speed.
 xdotool mousemove $((W / 2)) 400
-readonly PANELS=(292 940 '#BC3031' 1072 940 '#BC3031' 16 928 '#305823' 580 952 '#4A4B50')
-screen_shows battle 10 "${PANELS[@]}" 77 23 '#050F33' 77 29 '#9BBCFF'
+readonly PANELS=(292 940 '#200401' 1072 940 '#200401' 16 928 '#060910' 580 952 '#10151B')
+screen_shows battle 10 "${PANELS[@]}" 77 23 '#3D495F' 77 29 '#D8DFFC'
 e2e_click 75 25  # the speed switch
 xdotool mousemove $((W / 2)) 400
-screen_shows fast-mode 5 "${PANELS[@]}" 77 23 '#FFD84F' 77 29 '#FDD14A'
+screen_shows fast-mode 5 "${PANELS[@]}" 77 23 '#C2AB77' 77 29 '#412500'
 sleep 2.5  # the level's picture slides away over the first 50 ticks
 
 # What one screenshot of the battle tells.
@@ -92,7 +92,16 @@ sleep 2.5  # the level's picture slides away over the first 50 ticks
 #   dimmed: the hand is dimmed, every second row black, while a played card's animation runs
 #   slot k: g when card k is greyed (it cannot be paid: a click discards it), p when it can be
 #   paid, ? when neither (something covers it)
-readonly MARKER='#70CE58' SKULL='#D01617'
+# The turn marker is green fire and the skull is red: painted, so told by their tint.
+# green #RRGGBB / red #RRGGBB: whether a pixel is strongly that colour.
+green() {
+    local r=$((16#${1:1:2})) g=$((16#${1:3:2})) b=$((16#${1:5:2}))
+    [ $((g - r)) -gt 40 ] && [ $((g - b)) -gt 30 ]
+}
+red() {
+    local r=$((16#${1:1:2})) g=$((16#${1:3:2})) b=$((16#${1:5:2}))
+    [ $((r - g)) -gt 50 ] && [ $((r - b)) -gt 50 ]
+}
 # moon_colour #RRGGBB: which moon a pixel of the moon's disc belongs to, by its tint (the
 # painted moons have seas and craters, so no one colour names them), or ? for the sky.
 moon_colour() {
@@ -120,9 +129,9 @@ read_battle() {
         [ "$moon" != ? ] && break
     done
     player=0 enemy=0 skull=0 dimmed=1
-    [ "${v[2]}" = $MARKER ] && [ "${v[3]}" = $MARKER ] && player=1
-    [ "${v[4]}" = $MARKER ] && [ "${v[5]}" = $MARKER ] && enemy=1
-    [ "${v[6]}" = $SKULL ] && [ "${v[7]}" = $SKULL ] && [ "${v[8]}" = $SKULL ] && skull=1
+    green "${v[2]}" && green "${v[3]}" && player=1
+    green "${v[4]}" && green "${v[5]}" && enemy=1
+    red "${v[6]}" && red "${v[7]}" && red "${v[8]}" && skull=1
     slots=
     for k in 0 1 2 3 4; do
         i=$((9 + 4 * k))
@@ -246,7 +255,7 @@ drums=$(audio_peak_since "$from")
 [ "$drums" -gt 3000 ] || e2e_fail "no drums in the battle (peak $drums)"
 e2e_click 25 25
 xdotool mousemove $((W / 2)) 400
-screen_shows music-off 5 "${PANELS[@]}" 41 11 '#B02E2C' 29 23 '#A52E34'
+screen_shows music-off 5 "${PANELS[@]}" 41 11 '#3A0000' 29 23 '#3E0000'
 sleep 0.5  # what the mixer had already written
 from=$(audio_size)
 sleep 1.5
@@ -254,7 +263,7 @@ quiet=$(audio_peak_since "$from")
 [ "$quiet" -lt 64 ] || e2e_fail "the drums go on with the music switched off (peak $quiet)"
 e2e_click 25 25
 xdotool mousemove $((W / 2)) 400
-screen_shows music-on 5 "${PANELS[@]}" 41 11 '#0A0D1E' 29 23 '#0A162E'
+screen_shows music-on 5 "${PANELS[@]}" 41 11 '#3E2A1F' 29 23 '#674927'
 sleep 0.3
 from=$(audio_size)
 sleep 1.5

@@ -250,11 +250,11 @@ wait 6000
 print TurnPhase
 print MoonPhase"
 for how in missing folder; do
-    goes_on zc7.txt $how "$CARD" "#C0C0C0" "#0A0D1E" "#050F33" "TurnPhase=1" "MoonPhase=2"
+    goes_on zc7.txt $how "$CARD" "#C0C0C0" "#3E2A1F" "#3D495F" "TurnPhase=1" "MoonPhase=2"
 done
-goes_on zc7.txt pipe "$CARD" "#C0C0C0" "#0A0D1E" "TurnPhase=1" "MoonPhase=2"
-goes_on zc7.txt garbage "$CARD" no-error "#C0C0C0" "#0A0D1E" "TurnPhase=1" "MoonPhase=2"
-goes_on zc7.txt large "$CARD" no-error "#C0C0C0" "#0A0D1E" "TurnPhase=1" "MoonPhase=2"
+goes_on zc7.txt pipe "$CARD" "#C0C0C0" "#3E2A1F" "TurnPhase=1" "MoonPhase=2"
+goes_on zc7.txt garbage "$CARD" no-error "#C0C0C0" "#3E2A1F" "TurnPhase=1" "MoonPhase=2"
+goes_on zc7.txt large "$CARD" no-error "#C0C0C0" "#3E2A1F" "TurnPhase=1" "MoonPhase=2"
 
 # A briefing: the level screen draws its map, and a click starts the battle.
 readonly LEVEL="$TO_LEVEL
@@ -266,9 +266,9 @@ click Form6 300 512
 wait 200
 visible"
 for how in missing folder pipe large; do
-    goes_on lv1.txt $how "$LEVEL" "visible Form6" "#6B7249" "#142038" "visible Form4"
+    goes_on lv1.txt $how "$LEVEL" "visible Form6" "#6A6B43" "#142038" "visible Form4"
 done
-goes_on lv1.txt garbage "$LEVEL" no-error "visible Form6" "#6B7249" "visible Form4"
+goes_on lv1.txt garbage "$LEVEL" no-error "visible Form6" "#6A6B43" "visible Form4"
 
 # An achievement description: with the pointer on slot 13 the result screen still draws the
 # score below it, and a click leads on to the next level.

@@ -1,5 +1,5 @@
 // save_fuzz.cpp -- libFuzzer target for the save file: any bytes either load as a valid campaign
-// or raise tk::Error and leave the game state exactly as it was.
+// or raise vm::GameError and leave the game state exactly as it was.
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "fuzz_support.h"
+#include "state/game_error.h"
 #include "state/game_state.h"
 #include "state/save_game.h"
-#include "toolkit/error.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> lines;
     try {
         lines = vm::ReadSaveLines(path);
-    } catch (const tk::Error&) {
+    } catch (const vm::GameError&) {
         fuzz::Broken("a readable save file was refused");
     }
     fuzz::Check(lines == fuzz::TextLines({reinterpret_cast<const char*>(data), size}),
@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const vm::GameState before = state;
     try {
         vm::LoadGame(state, path);
-    } catch (const tk::Error& e) {
+    } catch (const vm::GameError& e) {
         fuzz::Check(std::string_view(e.what()).size() > 0, "empty error message");
         fuzz::Check(state.Level == before.Level && state.Flask == before.Flask &&
                         state.Achievements == before.Achievements,

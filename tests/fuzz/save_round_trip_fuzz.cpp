@@ -15,10 +15,10 @@
 #include <string>
 
 #include "fuzz_support.h"
+#include "state/game_error.h"
 #include "state/game_state.h"
 #include "state/save_game.h"
 #include "state/save_writer.h"
-#include "toolkit/error.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     try {
         vm::SaveGame(saved, path);
-    } catch (const tk::Error&) {
+    } catch (const vm::GameError&) {
         fuzz::Broken("a save into an empty folder failed");
     }
     vm::GameState loaded;
@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Check(loaded.Level == saved.Level && loaded.Flask == saved.Flask &&
                         loaded.Achievements == saved.Achievements,
                     "the campaign loaded is not the one saved");
-    } catch (const tk::Error&) {
+    } catch (const vm::GameError&) {
         fuzz::Check(!InPlay(saved), "a campaign in its ranges did not load back");
         fuzz::Check(loaded.Level == before.Level && loaded.Flask == before.Flask &&
                         loaded.Achievements == before.Achievements,
@@ -120,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         vm::ReplaceSaveFile(path, bytes, fault);
         fuzz::Check(!breaks, "a save broken on the way was reported as done");
         fuzz::Check(Read(path) == bytes, "a save reported as done did not write the save");
-    } catch (const tk::Error& e) {
+    } catch (const vm::GameError& e) {
         fuzz::Check(breaks, "a save without a fault failed");
         fuzz::Check(std::string(e.what()) == "Cannot create file " + path,
                     "a failed save has another message");

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "fuzz_support.h"
-#include "screens/level/tick_text_file.h"
+#include "screens/shell/tick_text_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static fuzz::InputFile file("vellmoor-briefing");

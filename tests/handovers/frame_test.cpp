@@ -2,7 +2,7 @@
 // content step that is reported while the frame is still shown and the timer runs on.
 #include <gtest/gtest.h>
 
-#include "app/screen_form.h"
+#include "screens/shell/screen_form.h"
 #include "script/game_driver.h"
 #include "toolkit/error.h"
 
@@ -11,7 +11,8 @@ namespace {
 // A screen whose content paints one marker and then, on chosen ticks, fails.
 class FailingScreen : public vm::ScreenForm {
   public:
-    explicit FailingScreen(tk::Application& app) : ScreenForm(app, "Failing", 971, 536, 10) {}
+    explicit FailingScreen(const vm::ScreenServices& services)
+        : ScreenForm(services, "Failing", 971, 536, 10) {}
     int ticks = 0;
     bool fail = true;
 
@@ -26,7 +27,7 @@ class FailingScreen : public vm::ScreenForm {
 
 TEST(Frame, AFailingContentStepIsReportedTheFrameIsStillShownAndTheNextTickRuns) {
     vm::GameDriver d;
-    FailingScreen screen(d.App());
+    FailingScreen screen(d.Services());
     screen.Show();
     screen.Timer1.SetEnabled(true);
     d.Wait(10);
@@ -44,7 +45,7 @@ TEST(Frame, AFailingContentStepIsReportedTheFrameIsStillShownAndTheNextTickRuns)
 
 TEST(Frame, ItCoversTheClientAreaAtAnySizeAndTheBitmapStopsAt2000By3000) {
     vm::GameDriver d;
-    FailingScreen screen(d.App());
+    FailingScreen screen(d.Services());
     screen.fail = false;
     screen.Show();
     screen.Timer1.SetEnabled(true);

@@ -1,14 +1,13 @@
 // Every hand-over of the screen cycle, in the real game on the headless host.
 #include <gtest/gtest.h>
 
-#include "app/form_refs.h"
-#include "app/title_form.h"
 #include "screens/final/final_form.h"
 #include "screens/intro/intro_form.h"
 #include "screens/level/level_form.h"
 #include "screens/map/map_form.h"
 #include "screens/result/result_form.h"
 #include "screens/story/story_form.h"
+#include "screens/title/title_form.h"
 #include "script/game_driver.h"
 #include "state/game_state.h"
 

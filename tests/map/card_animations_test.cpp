@@ -2,7 +2,7 @@
 // the rings, the black sky, the played card, the sounds of the first tick, the enemy's skull,
 // bolt, card and discard hatch.
 #include "map_fixture.h"
-#include "screens/map/rules/turn_cycle.h"
+#include "rules/turn_cycle.h"
 
 namespace vm::testing {
 namespace {

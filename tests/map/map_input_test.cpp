@@ -1,8 +1,8 @@
 // map_input_test.cpp -- clicks and pointer moves on the real map screen: the hand's hit test,
 // clicks that make no move, the burn tick, the switches, narrow windows, the buttons and the
 // end of a battle.
-#include "app/instructions_form.h"
 #include "map_fixture.h"
+#include "screens/instructions/instructions_form.h"
 #include "screens/result/result_form.h"
 
 namespace vm::testing {

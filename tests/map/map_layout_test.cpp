@@ -6,7 +6,6 @@
 
 #include "screens/map/map_input.h"
 #include "screens/map/map_view.h"
-#include "screens/map/rules/resources_and_limits.h"
 
 namespace vm {
 namespace {
@@ -52,6 +51,10 @@ TEST(MapLayout, AreasAreApartFrom998PixelsAndOverlapSlotOneBelow) {
     EXPECT_FALSE(InSpeedSwitch(50, 10));
     EXPECT_TRUE(InSpeedSwitch(99, 0));
     EXPECT_FALSE(InSpeedSwitch(100, 0));
+    // The flask's bounds are strict too.
+    EXPECT_TRUE(InFlaskArea(63, 199));
+    EXPECT_FALSE(InFlaskArea(63, 200));
+    EXPECT_FALSE(InFlaskArea(64, 150));
     EXPECT_EQ(TickInterval(0), 80);
     EXPECT_EQ(TickInterval(1), 40);
 }

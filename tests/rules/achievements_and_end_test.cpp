@@ -4,10 +4,10 @@
 #include <numeric>
 
 #include "duel_fixture.h"
-#include "screens/map/rules/achievements.h"
-#include "screens/map/rules/end_of_battle.h"
-#include "screens/map/rules/map_tick_rules.h"
-#include "screens/map/rules/turn_cycle.h"
+#include "rules/achievements.h"
+#include "rules/end_of_battle.h"
+#include "rules/map_tick_rules.h"
+#include "rules/turn_cycle.h"
 
 namespace vm {
 namespace {
@@ -67,7 +67,7 @@ TEST_F(Achievements, DiscardStreakEarnsFiveAndTenOnTheWay) {
         s.TurnPhase = 1;
         s.PlayerMoveTicks = 0;
         s.HoverSlot = 1;
-        MapClickRules(duel());
+        MapClickRules(duel(), false);
         MapTickRules(duel(), none);
         EXPECT_EQ(s.Achievements[19], discard >= 5 ? 1 : 0) << discard;
         EXPECT_EQ(s.Achievements[20], discard >= 10 ? 1 : 0) << discard;
@@ -76,7 +76,7 @@ TEST_F(Achievements, DiscardStreakEarnsFiveAndTenOnTheWay) {
     s.PlayerBlue = 4;
     s.TurnPhase = 1;
     s.PlayerMoveTicks = 0;
-    MapClickRules(duel());
+    MapClickRules(duel(), false);
     EXPECT_EQ(s.DiscardStreak, 0);
 }
 
@@ -232,7 +232,10 @@ TEST_F(Achievements, ElevenGiftsAtLevelElevenAndTheWinOfBattleEleven) {
 }
 
 TEST_F(Achievements, ScoreWeights) {
-    EXPECT_EQ(std::accumulate(kAchievementWeights.begin(), kAchievementWeights.end(), 0), 91);
+    int weights = 0;
+    for (const AchievementWeight& a : kAchievementWeights)
+        weights += a.weight;
+    EXPECT_EQ(weights, 91);
     s.Level = 3;
     s.Achievements[0] = 1;
     s.Achievements[2] = 1;

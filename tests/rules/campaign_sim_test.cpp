@@ -1,5 +1,5 @@
 // campaign_sim_test.cpp -- whole battles and campaigns on the rules alone.
-#include "screens/map/rules/campaign_sim.h"
+#include "campaign_sim.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // card_effects_test.cpp -- every card on both sides, the mirror rule and the cards with code.
-#include "screens/map/rules/card_effects.h"
+#include "rules/card_effects.h"
 
 #include <gtest/gtest.h>
 

@@ -6,16 +6,16 @@
 #include <utility>
 #include <vector>
 
-#include "screens/map/rules/duel.h"
+#include "rules/duel.h"
 #include "state/card_costs.h"
 
 namespace vm::testing {
 
 struct RecordingSounds : SoundBank {
     std::vector<std::pair<char, int>> calls;  // 'P'lay, 'S'top, 'R'ewind
-    void Play(int n) override { calls.push_back({'P', n}); }
-    void Stop(int n) override { calls.push_back({'S', n}); }
-    void Rewind(int n) override { calls.push_back({'R', n}); }
+    void Play(Sound n) override { calls.push_back({'P', SoundNumber(n)}); }
+    void Stop(Sound n) override { calls.push_back({'S', SoundNumber(n)}); }
+    void Rewind(Sound n) override { calls.push_back({'R', SoundNumber(n)}); }
     int Plays(int n) const {
         int count = 0;
         for (auto [op, sound] : calls)

@@ -1,10 +1,10 @@
 // resources_and_limits_test.cpp -- limits, ward, burn, drops and the flask.
-#include "screens/map/rules/resources_and_limits.h"
+#include "rules/resources_and_limits.h"
 
 #include <gtest/gtest.h>
 
 #include "duel_fixture.h"
-#include "screens/map/rules/turn_cycle.h"
+#include "rules/turn_cycle.h"
 
 namespace vm {
 namespace {
@@ -133,19 +133,15 @@ TEST_F(Limits, CaughtDropsFillTheFlaskToEighty) {
 }
 
 TEST_F(Limits, FullFlaskPoursFiftyOntoTheTower) {
-    s.MouseX = 63;
-    s.MouseY = 150;
     s.Flask = 79;
-    UseFlask(duel());
+    UseFlask(duel(), true);
     EXPECT_EQ(s.PlayerTower, 400);
     EXPECT_EQ(s.Flask, 79);
     s.Flask = 80;
     s.PlayerTower = 480;
-    s.MouseY = 200;  // the bounds are strict
-    UseFlask(duel());
+    UseFlask(duel(), false);  // a click beside the flask
     EXPECT_EQ(s.Flask, 80);
-    s.MouseY = 199;
-    UseFlask(duel());
+    UseFlask(duel(), true);
     EXPECT_EQ(s.PlayerTower, 530);  // over 500 until the next tick's limits
     EXPECT_EQ(s.Flask, 0);
     EXPECT_EQ(sounds.Plays(17), 1);

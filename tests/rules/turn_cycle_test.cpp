@@ -1,11 +1,11 @@
 // turn_cycle_test.cpp -- the player's move, the timeline of a turn, the moon and the refill.
-#include "screens/map/rules/turn_cycle.h"
+#include "rules/turn_cycle.h"
 
 #include <gtest/gtest.h>
 
 #include "duel_fixture.h"
-#include "screens/map/rules/affordability.h"
-#include "screens/map/rules/map_tick_rules.h"
+#include "rules/affordability.h"
+#include "rules/map_tick_rules.h"
 
 namespace vm {
 namespace {
@@ -24,7 +24,7 @@ TEST_F(TurnCycle, PlayTimelineTickByTick) {
     s.HandCard[3] = 2;  // Architect: blue 5, yellow 1, tower +30
     s.PlayerTower = 300;
     s.HoverSlot = 3;
-    MapClickRules(duel());
+    MapClickRules(duel(), false);
     EXPECT_EQ(s.HandCard[3], 0);
     EXPECT_EQ(s.PlayerBlue, 0);
     EXPECT_EQ(s.PlayerYellow, 4);
@@ -71,7 +71,7 @@ TEST_F(TurnCycle, PlayTimelineTickByTick) {
 TEST_F(TurnCycle, DiscardTimelineTickByTick) {
     s.HandCard[1] = 9;  // Consolidate costs 12 blue: a discard with 5
     s.HoverSlot = 1;
-    MapClickRules(duel());
+    MapClickRules(duel(), false);
     EXPECT_EQ(s.PlayerMoveTicks, 2);
     EXPECT_EQ(s.PlayerBlue, 5);
     EXPECT_EQ(s.PendingPlayerCard, 0);
@@ -95,18 +95,18 @@ TEST_F(TurnCycle, DiscardTimelineTickByTick) {
 TEST_F(TurnCycle, ClicksOnlyMoveWhenThePlayerMayMove) {
     s.HoverSlot = 2;
     s.TurnPhase = 2;
-    MapClickRules(duel());
+    MapClickRules(duel(), false);
     EXPECT_EQ(s.HandCard[2], 1);
     s.TurnPhase = 1;
     s.PlayerMoveTicks = 50;
-    MapClickRules(duel());
+    MapClickRules(duel(), false);
     EXPECT_EQ(s.HandCard[2], 1);
     // A second click before the refill moves nothing but burns once more.
     s.PlayerMoveTicks = 0;
     s.EnemyBurn = 3;
-    MapClickRules(duel());
+    MapClickRules(duel(), false);
     EXPECT_EQ(s.HandCard[2], 0);
-    MapClickRules(duel());
+    MapClickRules(duel(), false);
     EXPECT_EQ(s.EnemyBurn, 1);
     EXPECT_EQ(s.EnemyTower, 380);
 }

@@ -4,11 +4,9 @@
 
 #include <set>
 
-#include "app/form_refs.h"
-#include "app/game_app.h"
-#include "app/title_form.h"
 #include "frame_compare.h"
 #include "screens/intro/intro_form.h"
+#include "screens/title/title_form.h"
 #include "script/game_driver.h"
 #include "state/game_state.h"
 

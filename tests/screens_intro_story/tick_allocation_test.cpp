@@ -6,10 +6,9 @@
 #include <cstdlib>
 #include <new>
 
-#include "app/form_refs.h"
-#include "app/title_form.h"
 #include "screens/intro/intro_form.h"
 #include "screens/story/story_form.h"
+#include "screens/title/title_form.h"
 #include "script/game_driver.h"
 
 namespace {

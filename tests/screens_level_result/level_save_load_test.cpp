@@ -2,11 +2,11 @@
 // Save's disabling until a battle has ticked, and bad files that change nothing.
 #include <filesystem>
 
-#include "app/form_refs.h"
-#include "app/title_form.h"
 #include "screen_fixture.h"
 #include "screens/level/level_form.h"
 #include "screens/map/map_form.h"
+#include "screens/title/title_form.h"
+#include "script/game_driver.h"
 #include "state/game_state.h"
 
 namespace vm::testing {

@@ -4,10 +4,9 @@
 
 #include <filesystem>
 
-#include "app/form_refs.h"
-#include "app/game_app.h"
 #include "screen_fixture.h"
 #include "screens/level/level_form.h"
+#include "script/game_driver.h"
 #include "state/game_state.h"
 
 namespace vm::testing {

@@ -2,11 +2,10 @@
 // the final screen's picture and click.
 #include <filesystem>
 
-#include "app/form_refs.h"
-#include "app/game_app.h"
 #include "screen_fixture.h"
 #include "screens/final/final_form.h"
 #include "screens/result/result_form.h"
+#include "script/game_driver.h"
 #include "state/game_state.h"
 
 namespace vm::testing {

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/game_app.h"
+#include "script/game_driver.h"
 
 namespace vm::testing {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/screen_form.h"
+#include "screens/shell/screen_form.h"
 #include "script/game_driver.h"
 
 namespace vm::testing {

@@ -9,16 +9,15 @@
 #include <string>
 #include <utility>
 
-#include "app/form_refs.h"
-#include "app/title_form.h"
+#include "rules/affordability.h"
 #include "screens/final/final_form.h"
 #include "screens/intro/intro_form.h"
 #include "screens/level/level_form.h"
 #include "screens/map/map_form.h"
 #include "screens/map/map_layout.h"
-#include "screens/map/rules/affordability.h"
 #include "screens/result/result_form.h"
 #include "screens/story/story_form.h"
+#include "screens/title/title_form.h"
 #include "script/game_driver.h"
 #include "state/game_state.h"
 

@@ -11,7 +11,7 @@ namespace {
 
 struct RecordingSounds : SoundBank {
     std::vector<int> played;
-    void Play(int n) override { played.push_back(n); }
+    void Play(Sound n) override { played.push_back(SoundNumber(n)); }
 };
 
 TEST(Random, StepsAndScalesAsTheGameDescribes) {

@@ -15,35 +15,19 @@
 #include <sstream>
 #include <thread>
 
+#include "scratch_save_folder.h"
+#include "state/game_error.h"
 #include "state/save_game.h"
 #include "state/save_writer.h"
-#include "toolkit/error.h"
 
 namespace vm {
 namespace {
 
 namespace fs = std::filesystem;
 
-class SaveFaults : public ::testing::Test {
+class SaveFaults : public testing::ScratchSaveFolder {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("vm_save_faults_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        path_ = (dir_ / kSaveFileName).string();
-    }
-    void TearDown() override {
-        ::chmod(dir_.c_str(), 0755);
-        fs::remove_all(dir_);
-    }
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
+    static std::string Read(const fs::path& path) { return ReadBytes(path); }
     static std::string Bytes(int level) {
         GameState s;
         s.Level = level;
@@ -63,14 +47,11 @@ class SaveFaults : public ::testing::Test {
     std::string SaveError(int level, SaveFault fault = {}) {
         try {
             ReplaceSaveFile(path_, Bytes(level), fault);
-        } catch (const tk::Error& e) {
+        } catch (const vm::GameError& e) {
             return e.what();
         }
         return "saved";
     }
-
-    fs::path dir_;
-    std::string path_;
 };
 
 // Two copies of the game saving over and over in one folder, both killed at a random moment:
@@ -92,7 +73,7 @@ TEST_F(SaveFaults, TwoCopiesSavingAtOnceAndKilledLeaveAWholeSave) {
                 for (;;) {
                     try {
                         SaveGame(s, path_);
-                    } catch (const tk::Error&) {
+                    } catch (const vm::GameError&) {
                         _exit(3);
                     }
                 }
@@ -207,7 +188,7 @@ TEST_F(SaveFaults, APipeOrAFolderOnLoadIsRefusedAtOnce) {
         s.Level = 7;
         try {
             LoadGame(s, path_);
-        } catch (const tk::Error& e) {
+        } catch (const vm::GameError& e) {
             _exit(std::string(e.what()) ==
                               "Cannot open file " + path_ + ": it is a named pipe, not a file" &&
                           s.Level == 7
@@ -235,7 +216,7 @@ TEST_F(SaveFaults, APipeOrAFolderOnLoadIsRefusedAtOnce) {
     try {
         LoadGame(s, path_);
         ADD_FAILURE() << "a folder loaded";
-    } catch (const tk::Error& e) {
+    } catch (const vm::GameError& e) {
         EXPECT_EQ(std::string(e.what()),
                   "Cannot open file " + path_ + ": it is a folder, not a file");
     }

@@ -11,35 +11,19 @@
 #include <fstream>
 #include <sstream>
 
+#include "scratch_save_folder.h"
+#include "state/game_error.h"
 #include "state/save_game.h"
-#include "toolkit/error.h"
 
 namespace vm {
 namespace {
 
 namespace fs = std::filesystem;
 
-class SaveFile : public ::testing::Test {
+class SaveFile : public testing::ScratchSaveFolder {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("vm_save_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        path_ = (dir_ / kSaveFileName).string();
-    }
-    void TearDown() override {
-        ::chmod(dir_.c_str(), 0755);
-        fs::remove_all(dir_);
-    }
     void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
-    std::string Read() {
-        std::ifstream in(path_, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
+    std::string Read() { return ReadBytes(path_); }
     // A valid file with one line replaced (1-based), joined with the given ending.
     std::string FileWithLine(int number, const std::string& text, const std::string& eol = "\r\n") {
         std::string out;
@@ -52,7 +36,7 @@ class SaveFile : public ::testing::Test {
     std::string LoadError(GameState& s) {
         try {
             LoadGame(s, path_);
-        } catch (const tk::Error& e) {
+        } catch (const vm::GameError& e) {
             return e.what();
         }
         return "no error";
@@ -70,9 +54,6 @@ class SaveFile : public ::testing::Test {
         for (size_t k = 0; k < 30; ++k)
             EXPECT_EQ(s.Achievements[k], k == 4 ? 1 : 0);
     }
-
-    fs::path dir_;
-    std::string path_;
 };
 
 TEST_F(SaveFile, NewProgramSavesAs104Bytes) {
@@ -217,7 +198,7 @@ TEST_F(SaveFile, FailedSaveLeavesTheOldFileWhole) {
         try {
             SaveGame(next, path_);
             ADD_FAILURE() << "a save into a read-only folder succeeded";
-        } catch (const tk::Error& e) {
+        } catch (const vm::GameError& e) {
             EXPECT_EQ(std::string(e.what()), "Cannot create file " + path_);
         }
         ::chmod(dir_.c_str(), 0755);
@@ -236,7 +217,7 @@ TEST_F(SaveFile, FailedSaveLeavesTheOldFileWhole) {
         next.Level = 9;
         try {
             SaveGame(next, path_);
-        } catch (const tk::Error& e) {
+        } catch (const vm::GameError& e) {
             _exit(std::string(e.what()) == "Cannot create file " + path_ ? 3 : 4);
         }
         _exit(5);

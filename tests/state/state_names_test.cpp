@@ -3,8 +3,8 @@
 
 #include <set>
 
+#include "state/game_error.h"
 #include "state/state_names.h"
-#include "toolkit/error.h"
 
 namespace vm {
 namespace {
@@ -37,7 +37,7 @@ TEST(StateNames, RejectsWrongNamesIndexesAndValuesClearly) {
     auto message = [&](auto action) {
         try {
             action();
-        } catch (const tk::Error& e) {
+        } catch (const vm::GameError& e) {
             return std::string(e.what());
         }
         return std::string("no error");

@@ -39,13 +39,112 @@ def _shield(cx, cy, s, fill, stroke="#1a1a22"):
                                                  cy + 2 * s, cx - 10 * s, cy - 12 * s, fill, stroke))
 
 
-def _cards(p, colour, gem):
+# Card faces of the four runs at badge size: face colours (light, dark), inner line, emblem colour.
+RUN_CARDS = {
+    "night": ("#3a62d0", "#0c1a52", "#a8c8ff", "#dce8ff"),
+    "ember": ("#d8382a", "#4a0806", "#ffb8a0", "#ffd060"),
+    "amber": ("#f4c24a", "#8a5208", "#fff4c8", "#6a3a04"),
+    "silver": ("#f0f3f8", "#7c8494", "#ffffff", "#2a3a60"),
+}
+
+
+def _emblem(run, s, col):
+    """The run's mark on a card face, centred on 0,0: crescent, flame, sun or star."""
+    if run == "night":
+        return ('<path d="M%.2f,%.2f A%.2f,%.2f 0 1 0 %.2f,%.2f A%.2f,%.2f 0 1 1 %.2f,%.2f Z" fill="%s"/>' % (
+            s * 0.35, -s * 0.9, s, s, s * 0.35, s * 0.9, s * 0.8, s * 0.8, s * 0.35, -s * 0.9, col))
+    if run == "ember":
+        return ('<path d="M0,%.2f C%.2f,%.2f %.2f,%.2f %.2f,%.2f C%.2f,%.2f %.2f,%.2f 0,%.2f C%.2f,%.2f %.2f,%.2f 0,%.2f Z" '
+                'fill="%s"/>' % (s, -s * 0.9, s, -s * 0.8, 0, -s * 0.1, -s * 0.4, s * 0.1, -s * 0.9, s * 0.3, -s * 0.7,
+                                 -s * 1.2, s, -s * 0.2, s * 0.9, s * 0.9, s, col))
+    if run == "amber":
+        rays = "".join('<path d="M%.2f,%.2f L%.2f,%.2f" stroke="%s" stroke-width="%.2f" stroke-linecap="round"/>' % (
+            s * 0.62 * math.cos(a), s * 0.62 * math.sin(a), s * math.cos(a), s * math.sin(a), col, s * 0.22)
+            for a in [i * math.pi / 4 for i in range(8)])
+        return rays + '<circle r="%.2f" fill="%s"/>' % (s * 0.45, col)
+    pts = []
+    for i in range(8):
+        r = s if i % 2 == 0 else s * 0.3
+        a = i * math.pi / 4 - math.pi / 2
+        pts.append("%.2f,%.2f" % (r * math.cos(a), r * math.sin(a)))
+    return '<path d="M%s Z" fill="%s"/>' % (" L".join(pts), col)
+
+
+def _card(p, run, cx, cy, w, h, rot=0.0, emblem=True):
+    """One card of a run, lying at cx, cy turned by rot degrees: a dark edge, the face lit from the
+    upper left, a thin inner line and the run's mark."""
+    light, dark, line, mark = RUN_CARDS[run]
+    face = p.linear([(0, light, 1), (1, dark, 1)], 0, 0, 1, 1)
+    s = '<g transform="translate(%.2f %.2f) rotate(%.1f)">' % (cx, cy, rot)
+    s += '<rect x="%.2f" y="%.2f" width="%.2f" height="%.2f" rx="1.6" fill="%s" stroke="#0a0608" stroke-width="0.9"/>' % (
+        -w / 2, -h / 2, w, h, face)
+    s += '<rect x="%.2f" y="%.2f" width="%.2f" height="%.2f" rx="1" fill="none" stroke="%s" stroke-width="0.6" ' \
+         'opacity="0.8"/>' % (-w / 2 + 1.6, -h / 2 + 1.6, w - 3.2, h - 3.2, line)
+    if emblem:
+        s += _emblem(run, min(w, h) * 0.3, mark)
+    return s + '</g>'
+
+
+def _hand_fan(p):
+    """Five night cards fanned in a hand: the heel of the palm under the fan, the thumb across it."""
     s = ""
     for i in range(5):
-        a = -28 + i * 14
-        s += ('<g transform="rotate(%d 50 48)"><rect x="42" y="9" width="16" height="26" rx="1.5" fill="%s" stroke="#1a1410" '
-              'stroke-width="0.8"/><rect x="44" y="13" width="12" height="12" fill="#101420" opacity="0.8"/>'
-              '<circle cx="50" cy="10.5" r="1.8" fill="%s"/></g>' % (a, colour, gem))
+        a = -34 + i * 17
+        r = math.radians(a)
+        s += _card(p, "night", 50 + 19 * math.sin(r), 44 - 19 * math.cos(r), 16, 24, a)
+    skin = p.linear([(0, "#e8c4a4", 1), (1, "#7a5040", 1)], 0, 0, 1, 1)
+    # fingers curling round the fan's left edge, the sleeve, the palm, the thumb pressing the front card
+    for fx, fy in ((37.5, 32.5), (36.8, 36), (37, 39.5), (38.5, 42.8)):
+        s += '<ellipse cx="%.1f" cy="%.1f" rx="3.6" ry="1.9" fill="%s" stroke="#2a1810" stroke-width="0.7" ' \
+             'transform="rotate(-12 %.1f %.1f)"/>' % (fx, fy, skin, fx, fy)
+    s += '<path d="M40,50 L42,44 H59 L61,50 Z" fill="#1a2a5a" stroke="#05070e" stroke-width="0.8"/>'
+    s += '<path d="M41,44 C40,39 42,35 47,34 L55,33.5 C59,34.5 60,39 59,44 Z" fill="%s" stroke="#2a1810" ' \
+         'stroke-width="0.8"/>' % skin
+    s += '<path d="M48,39 C49,35 52,31.5 55.5,30 C57.5,29.2 59.2,30.4 58.2,32.2 C56.5,34.5 55.5,37 55.5,40 Z" fill="%s" ' \
+         'stroke="#2a1810" stroke-width="0.8"/>' % skin
+    s += '<path d="M55,30.6 C56.5,29.8 57.8,30 58,31" stroke="#fbe4d0" stroke-width="0.7" fill="none"/>'
+    s += '<path d="M41.5,44 H58.5" stroke="#c8a040" stroke-width="1.2"/>'
+    return s
+
+
+def _table_row(p):
+    """Five ember cards dealt face up in a row on a table, lit by a candle at its end."""
+    s = '<path d="M0,38 H100 V50 H0 Z" fill="%s"/>' % p.linear([(0, "#5a3418", 1), (1, "#1a0c06", 1)])
+    s += '<path d="M0,38 H100" stroke="#c07040" stroke-width="0.8" opacity="0.7"/>'
+    s += '<path d="M0,43 H100 M0,47 H100" stroke="#120804" stroke-width="0.5" opacity="0.6"/>'
+    s += '<ellipse cx="82" cy="38" rx="22" ry="6" fill="%s"/>' % p.radial(
+        [(0, "#ffb040", 0.45), (1, "#ffb040", 0)], 82, 38, 22)
+    tilt = [-5, 3, -2, 4, -3]
+    for i in range(5):
+        s += _card(p, "ember", 19 + i * 12.5, 27 + (i % 2) * 1.5, 14, 21, tilt[i])
+    s += '<path d="M85,39 V28 H91 V39 Z" fill="#e8dcc0" stroke="#6a5a3a" stroke-width="0.6"/>'
+    s += '<path d="M84,39 h8" stroke="#3a2410" stroke-width="1.4"/><path d="M88,28 v-1.5" stroke="#000" stroke-width="0.6"/>'
+    s += '<g filter="%s">%s</g>' % (p.bloom(1.2), _flame(88, 26.5, 4, 9))
+    return s
+
+
+def _cascade(p):
+    """Five amber cards spread in a climbing cascade, a stack of gold coins at its foot."""
+    s = ""
+    for i in range(5):
+        s += _card(p, "amber", 27 + i * 9.5, 32 - i * 3.8, 15, 22, -14 + i * 2)
+    for j in range(4):
+        y = 44 - j * 2.4
+        s += '<ellipse cx="82" cy="%.1f" rx="7" ry="2.4" fill="#c8982e" stroke="#4a2c06" stroke-width="0.6"/>' % y
+    s += '<ellipse cx="82" cy="%.1f" rx="5" ry="1.4" fill="none" stroke="#fff0b0" stroke-width="0.6"/>' % (44 - 3 * 2.4)
+    s += '<ellipse cx="73" cy="46" rx="5" ry="1.8" fill="#b0801e" stroke="#4a2c06" stroke-width="0.6"/>'
+    return s
+
+
+def _rosette(p):
+    """Five silver cards laid in a star round a moonstone, the way the silver hand is shown."""
+    s = ""
+    for i in range(5):
+        a = i * 72
+        r = math.radians(a)
+        s += _card(p, "silver", 50 + 11 * math.sin(r), 25 - 11 * math.cos(r), 12, 18, a)
+    s += '<circle cx="50" cy="25" r="5" fill="%s" stroke="#2a3040" stroke-width="0.8" filter="%s"/>' % (
+        p.radial([(0, "#ffffff", 1), (0.6, "#c8d4ec", 1), (1, "#5a6a8a", 1)], 48.5, 23.5, 6), p.bloom(1.5))
     return s
 
 
@@ -82,6 +181,86 @@ def _sword(x, y0, y1, blade="#e8eef8"):
             '<path d="M%.1f,%.1f h10" stroke="#c89a30" stroke-width="2.2" stroke-linecap="round"/>'
             '<path d="M%.1f,%.1f v5" stroke="#5a3a1a" stroke-width="2"/><circle cx="%.1f" cy="%.1f" r="1.6" fill="#c89a30"/>' % (
                 x - 1.6, y1, x, y0, x + 1.6, y1, x, y1 + 1, blade, x - 5, y1, x, y1 + 1, x, y1 + 7))
+
+
+def _titan_fist(p):
+    """A titan's iron fist driving down on a tower: four curled fingers, the thumb across them, the
+    bracer rising out of the tile; the tower's top bursts in embers where it strikes."""
+    s = '<circle cx="52" cy="36" r="13" fill="%s"/>' % p.radial(
+        [(0, "#ffd080", 0.9), (0.35, "#ff7020", 0.5), (1, "#e0481a", 0)], 52, 36, 13)
+    # the tower, its broken top and the stones flying off
+    s += '<path d="M45,48 V37 L47,35.5 L48.5,37.5 L51,34.5 L53,37 L55,35 L59,37.5 V48 Z" fill="#4b5262" stroke="#10121a" ' \
+         'stroke-width="0.8"/><path d="M50,39 l1.5,3 l-1,3 M56,38.5 l-1,3" stroke="#10121a" stroke-width="0.6" fill="none"/>' \
+         '<rect x="51" y="42" width="2" height="3" fill="#ffc060"/>'
+    for x, y, r in ((38, 33, 1.6), (35, 38, 1.2), (66, 32, 1.5), (69, 37, 1.1), (41, 28, 1.0), (63, 27, 1.1)):
+        s += '<rect x="%.1f" y="%.1f" width="%.1f" height="%.1f" fill="#5a6272" stroke="#10121a" stroke-width="0.4" ' \
+             'transform="rotate(25 %.1f %.1f)"/>' % (x - r, y - r, 2 * r, 2 * r, x, y)
+    s += '<g filter="%s">' % p.bloom(1)
+    for a in (-150, -125, -55, -30):
+        r = math.radians(a)
+        s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#ffd070" stroke-width="1" stroke-linecap="round"/>' % (
+            52 + 9 * math.cos(r), 35 + 9 * math.sin(r), 52 + 15 * math.cos(r), 35 + 13 * math.sin(r))
+    s += '</g>'
+    iron = p.linear([(0, "#c8ccd8", 1), (0.5, "#6a7080", 1), (1, "#2a2e38", 1)], 0, 0, 1, 1)
+    ink = 'stroke="#0a0c12" stroke-width="0.9"'
+    f = '<g transform="translate(52 20) rotate(-18) scale(1.1) translate(-52 -20)">'
+    # bracer and back of the hand
+    f += '<path d="M42,-4 H62 L61,10 H43 Z" fill="%s" %s/>' % (iron, ink)
+    f += '<path d="M42.5,2 H61.5 M43,6.5 H61" stroke="#0a0c12" stroke-width="0.7"/>'
+    f += '<path d="M39,10 H65 C67,10 67.5,13 67,16 L66,22 H38 L37,16 C36.5,13 37,10 39,10 Z" fill="%s" %s/>' % (iron, ink)
+    # four curled fingers, knuckles down, each its own rounded plate with a dark gap between
+    for i in range(4):
+        x = 38.5 + i * 7
+        f += '<path d="M%.1f,20 H%.1f V26 C%.1f,31 %.1f,31 %.1f,26 Z" fill="%s" %s/>' % (
+            x + 0.3, x + 6.7, x + 6.7, x + 0.3, x + 0.3, iron, ink)
+        f += '<path d="M%.1f,24.5 H%.1f" stroke="#0a0c12" stroke-width="0.6"/>' % (x + 1, x + 6)
+        f += '<path d="M%.1f,21 V27" stroke="#eef2ff" stroke-width="0.7" opacity="0.85"/>' % (x + 1.3)
+    # the thumb folded across the fingers
+    thumb = p.linear([(0, "#a8aebc", 1), (1, "#3a3e4a", 1)], 0, 0, 0, 1)
+    f += '<path d="M36.5,14 C36,20 40,21.5 46,21 L57,20.5 C60,20.3 60,16.8 57,16.5 L46,16 C42,15.5 40,13 36.5,14 Z" ' \
+         'fill="%s" %s/>' % (thumb, ink)
+    f += '<path d="M44,17.2 H56" stroke="#eef2ff" stroke-width="0.6" opacity="0.8"/>'
+    f += '<path d="M55,17.2 C57.5,17.2 58.5,18 58.4,19.6" stroke="#0a0c12" stroke-width="0.6" fill="none"/>'
+    # moonlight along the upper left, firelight along the knuckles
+    f += '<path d="M42.6,-4 L42,9.5 M39,10.2 H64" stroke="#cfdcff" stroke-width="0.8" opacity="0.9"/>'
+    f += '<path d="M39,29 C45,31 60,31 66,28" stroke="#ffb040" stroke-width="0.9" fill="none" opacity="0.8"/>'
+    f += '</g>'
+    return s + f
+
+
+def _empty_purse(p):
+    """A leather purse slumped empty: the drawstring loose, the frilled mouth gaping on nothing, the
+    stitched coin on its side to say what it held; a moth flutters up out of it."""
+    leather = p.linear([(0, "#c08a54", 1), (0.55, "#6a4224", 1), (1, "#2a180a", 1)], 0, 0, 0.7, 1)
+    ink = 'stroke="#1a0e06" stroke-width="0.9"'
+    s = '<ellipse cx="46" cy="44.5" rx="22" ry="2.6" fill="#000" opacity="0.5"/>'
+    # the pouch, sagging wide at the bottom for want of coin
+    s += '<path d="M40,21 C36,25 35,27 30,31 C23,36 22,43 28,44 C38,45.5 56,45.5 65,44 C71,43 70,36 63,31 C58,27 ' \
+         '57,25 53,21 Z" fill="%s" %s/>' % (leather, ink)
+    s += '<path d="M33,33 C31,37 31,40 33,43 M60,33 C62,37 62,40 60,43 M46,23 C44,27 45,30 47,32" stroke="#2a180a" ' \
+         'stroke-width="0.7" fill="none" opacity="0.8"/>'
+    # the stitched coin
+    s += '<circle cx="46.5" cy="36" r="4.2" fill="none" stroke="#e8c060" stroke-width="1.1"/>' \
+         '<path d="M46.5,33.6 V38.4 M44.9,35 H48.1" stroke="#e8c060" stroke-width="0.8"/>'
+    # the frilled mouth opened out, dark and empty inside
+    s += '<path d="M40,21 C35,16 34,11 38,11 C40,8 44,9 46,10.5 C48,8.5 53,8.5 55,11 C59,11 59,16 53,21 Z" fill="%s" %s/>' % (
+        leather, ink)
+    s += '<ellipse cx="46.5" cy="12.5" rx="7" ry="2.2" fill="#0a0504"/>'
+    s += '<path d="M38,11 C40,8 44,9 46,10.5 C48,8.5 53,8.5 55,11" stroke="#e0a868" stroke-width="0.7" fill="none"/>'
+    # the drawstring round the neck, untied, its tasselled ends hanging
+    s += '<path d="M39,20.5 C44,22.5 50,22.5 54.5,20.5" stroke="#e8c060" stroke-width="1.6" fill="none"/>'
+    s += '<path d="M54,21 C59,23 61,28 62,33 M54,21 C57,25 57,31 55.5,35" stroke="#e8c060" stroke-width="0.9" fill="none"/>'
+    s += '<path d="M61,33 l1,4 l1.6,-4 Z M54.6,35 l0.8,4 l1.8,-3.6 Z" fill="#e8c060" stroke="#5a3a08" stroke-width="0.4"/>'
+    # moonlight along the pouch's upper left
+    s += '<path d="M38.5,23 C35,27 31,29 27,34" stroke="#cfdcff" stroke-width="0.8" fill="none" opacity="0.75"/>'
+    # the moth, risen out of the empty purse
+    s += '<path d="M50,9 C54,5 58,4 62,6" stroke="#b8b0a0" stroke-width="0.5" stroke-dasharray="1 1.2" fill="none"/>'
+    s += '<g transform="translate(69 9) rotate(18)"><path d="M0,0 L-9,-6 C-11,-3 -10,1 -7,2 L-5,5 C-3,5 -1,3 0,1 Z ' \
+         'M0,0 L9,-6 C11,-3 10,1 7,2 L5,5 C3,5 1,3 0,1 Z" fill="#8a7c66" stroke="#d8ccb4" stroke-width="0.6"/>' \
+         '<path d="M-7,-3 L-3,0 M7,-3 L3,0" stroke="#3a3020" stroke-width="0.8"/>' \
+         '<path d="M0,-2 V4" stroke="#1a140c" stroke-width="1.4" stroke-linecap="round"/>' \
+         '<path d="M0,-2 l-2,-3 M0,-2 l2,-3" stroke="#1a140c" stroke-width="0.5"/></g>'
+    return s
 
 
 def _symbol(p, k):
@@ -123,10 +302,14 @@ def _symbol(p, k):
         return ('<ellipse cx="50" cy="9" rx="11" ry="3" fill="none" stroke="#fff4c0" stroke-width="2" filter="%s"/>'
                 '<path d="M38,15 h24 C62,26 56,30 52,31 V38 h6 v4 h-16 v-4 h6 v-7 C44,30 38,26 38,15 Z" fill="url(#gold)" '
                 'stroke="#5a3a08"/><path d="M42,17 C42,23 45,26 48,27" stroke="#fff8d0" stroke-width="1.2" fill="none"/>' % g)
-    if 8 <= k <= 11:  # All Blue / Red / Gold / White: five cards of the run fanned in the hand
-        colour = {8: "#2a4aa0", 9: "#a02020", 10: "#c89a30", 11: "#c8ccd4"}[k]
-        gem = {8: "#8ab8ff", 9: "#ff8a7a", 10: "#fff0a0", 11: "#ffffff"}[k]
-        return _cards(p, colour, gem)
+    if k == 8:   # All Blue: five night cards fanned in the hand
+        return _hand_fan(p)
+    if k == 9:   # All Red: five ember cards dealt in a row on the table
+        return _table_row(p)
+    if k == 10:  # All Gold: five amber cards spread in a cascade beside the gold
+        return _cascade(p)
+    if k == 11:  # All White: five silver cards laid in a star
+        return _rosette(p)
     if k == 12:  # Flowing Influence: a fountain of blue water
         return ('<path d="M30,44 h40 l-4,-8 h-32 Z" fill="#5a6070" stroke="#1a1e28"/><rect x="47" y="22" width="6" height="14" '
                 'fill="#6a7080"/><path d="M50,22 C50,8 36,8 32,34 M50,22 C50,8 64,8 68,34 M50,22 V6" stroke="%s" '
@@ -156,11 +339,8 @@ def _symbol(p, k):
                 'fill="url(#gold)" stroke="#4a3008"/><path d="M28,20 C30,26 32,30 36,32 M38,22 C40,28 42,32 44,35 '
                 'M48,23 C50,29 50,33 51,37" stroke="#6a4a10" fill="none"/><ellipse cx="58" cy="30" rx="4" ry="10" '
                 'fill="#2a1a08" stroke="#e8c060" transform="rotate(-20 58 30)"/>' + gems)
-    if k == 17:  # Titan's Blow: a giant's fist smashing a small tower
-        return (_tower(62, 45, 10, 16) + '<path d="M52,30 l-6,-4 M72,30 l6,-4 M50,36 l-6,0 M74,36 l6,0" stroke="#fff0a0" '
-                'stroke-width="1.5"/><path d="M44,6 C44,2 58,0 70,2 C78,3 80,8 78,14 L76,22 C74,26 68,26 60,26 C52,26 46,24 44,20 '
-                'Z" fill="#8a7468" stroke="#2a1a14"/><path d="M50,20 C54,22 60,22 66,22 M52,8 v10 M59,6 v12 M66,6 v12 M72,7 v10" '
-                'stroke="#3a2820" stroke-width="1"/><path d="M40,4 L46,14 L40,24 L30,20 L28,8 Z" fill="#4a4e5a" stroke="#12141a"/>')
+    if k == 17:  # Titan's Blow: a titan's gauntleted fist smashing a small tower
+        return _titan_fist(p)
     if k == 18:  # White Magic: a white star of light
         rays = "".join('<path d="M50,25 L%.1f,%.1f" stroke="#ffffff" stroke-width="%.1f"/>' % (
             50 + (20 if i % 2 == 0 else 11) * math.cos(i * math.pi / 4), 25 + (20 if i % 2 == 0 else 11) * math.sin(i * math.pi / 4),
@@ -207,17 +387,14 @@ def _symbol(p, k):
                 'stroke="#3a0008"/><path d="M34,40 C44,32 52,26 62,16" stroke="#2a6a20" stroke-width="2" fill="none"/>'
                 '<circle cx="62" cy="16" r="6" fill="%s" stroke="#4a0008"/><path d="M58,16 C60,12 66,12 66,16 C64,14 60,14 62,18" '
                 'stroke="#4a0008" fill="none"/><path d="M44,31 l-5,-2 l3,5 Z" fill="#3a8a30"/>' % RED)
-    if k == 29:  # Beggared: an empty purse turned out, a moth flying from it
-        return ('<path d="M36,16 C30,24 30,40 42,42 H58 C70,40 70,24 64,16 C58,18 42,18 36,16 Z" fill="#6a4a2a" '
-                'stroke="#2a1a0a" transform="rotate(160 50 30)"/><path d="M40,44 C46,40 54,40 60,44" stroke="#c8a060" '
-                'stroke-width="1.5" fill="none"/><path d="M70,10 c-4,-4 -8,0 -4,3 c-4,3 0,7 4,3 Z M70,10 c4,-4 8,0 4,3 '
-                'c4,3 0,7 -4,3 Z" fill="#b8b0a0"/><path d="M70,9 v8" stroke="#4a4030" stroke-width="1"/>')
+    if k == 29:  # Beggared: an empty purse lying open, a moth flying out of it
+        return _empty_purse(p)
     raise KeyError(k)
 
 
 TINTS = {0: "#2a2410", 1: "#1a2030", 2: "#0e1a3a", 3: "#2a0c0c", 4: "#2a2208", 5: "#0e1a3a", 6: "#2a0c0c",
          7: "#2a2208", 8: "#0e1a3a", 9: "#2a0c0c", 10: "#2a2208", 11: "#22242a", 12: "#0e1a3a", 13: "#2a0c0c",
-         14: "#2a2208", 15: "#0c2010", 16: "#1a1a24", 17: "#1c1a20", 18: "#22242a", 19: "#1e1a14", 20: "#1e1a14",
+         14: "#2a2208", 15: "#0c2010", 16: "#1a1a24", 17: "#241014", 18: "#22242a", 19: "#1e1a14", 20: "#1e1a14",
          21: "#2a100a", 22: "#0e1a3a", 23: "#201420", 24: "#141c14", 25: "#1c1418", 26: "#1a2030", 27: "#141c2a",
          28: "#2a0c14", 29: "#1c1812"}
 

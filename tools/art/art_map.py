@@ -97,14 +97,45 @@ def place_labels(centres, samples, size=15):
     return out
 
 
-def _mountain(p, x, y, s, rng):
-    h = s * rng.uniform(1.1, 1.5)
-    peak = (x + rng.uniform(-0.2, 0.2) * s, y - h)
-    left = poly([(x - s, y), peak, (peak[0] + s * 0.1, y)])
-    right = poly([(peak[0] + s * 0.1, y), peak, (x + s, y)])
-    snow = poly([(peak[0] - s * 0.32, y - h * 0.66), peak, (peak[0] + s * 0.36, y - h * 0.62), (peak[0] + s * 0.1, y - h * 0.7),
-                 (peak[0] - s * 0.1, y - h * 0.6)])
-    return left, right, snow
+def _jag(a, b, rng, depth, spread):
+    """A broken line from a to b: the skyline of a rock ridge."""
+    pts_ = [a, b]
+    for _ in range(depth):
+        nxt = [pts_[0]]
+        for (x0, y0), (x1, y1) in zip(pts_, pts_[1:]):
+            ln = math.hypot(x1 - x0, y1 - y0)
+            nxt.append(((x0 + x1) / 2 + rng.uniform(-spread, spread) * ln * 0.3,
+                        (y0 + y1) / 2 + rng.uniform(-spread, spread) * ln))
+            nxt.append((x1, y1))
+        pts_ = nxt
+    return pts_
+
+
+def _mountain(x, y, s, rng):
+    """One peak of a range, lit from the north-west: its outline, the lit west face, the shadowed
+    east face split off along a broken crest line, a spur or two, and snow on the summit.
+    Returns (outline, lit, shade, spurs, snow) paths."""
+    h = s * rng.uniform(1.0, 1.45)
+    peak = (x + rng.uniform(-0.25, 0.25) * s, y - h)
+    left = (x - s * rng.uniform(0.9, 1.2), y)
+    right = (x + s * rng.uniform(0.9, 1.2), y)
+    west = _jag(left, peak, rng, 4, 0.2)
+    east = _jag(peak, right, rng, 4, 0.2)
+    foot = (peak[0] + s * rng.uniform(0.05, 0.35), y)
+    crest = _jag(peak, foot, rng, 4, 0.16)
+    outline = poly(west + east[1:])
+    lit = poly(west + crest[1:])
+    shade = poly(crest + east[::-1][:-1])
+    spurs = ""
+    for _ in range(rng.randint(1, 2)):
+        t = rng.uniform(0.25, 0.6)
+        a = (peak[0] + (left[0] - peak[0]) * t, peak[1] + (left[1] - peak[1]) * t)
+        b = (a[0] + s * rng.uniform(0.15, 0.35), y - s * rng.uniform(0.0, 0.15))
+        spurs += "M" + " L".join("%.1f,%.1f" % q for q in _jag(a, b, rng, 2, 0.12)) + " "
+    sl = h * rng.uniform(0.28, 0.4)
+    snow_edge = _jag((peak[0] - sl * 0.75, peak[1] + sl), (peak[0] + sl * 0.6, peak[1] + sl * 0.85), rng, 3, 0.22)
+    snow = poly([peak] + snow_edge[::-1])
+    return outline, lit, shade, spurs, snow
 
 
 def campaign_map(w, h):
@@ -124,15 +155,25 @@ def campaign_map(w, h):
     coast_d = _smooth(coast)
     p.add('<path d="%s" fill="none" stroke="#5a90b8" stroke-width="26" opacity="0.35" filter="%s"/>' % (coast_d, p.blur(8)))
     p.add('<path d="%s" fill="none" stroke="#9ac0d8" stroke-width="6" opacity="0.5" filter="%s"/>' % (coast_d, p.blur(2)))
-    land = p.relief(0.012, 4, azimuth=225, elevation=40, scale=6, strength=1.3, base=0.5)
+    land = p.relief(0.009, 5, azimuth=225, elevation=32, scale=11, strength=1.55, base=0.35)
     p.add('<path d="%s" fill="%s" filter="%s"/>' % (coast_d, p.radial(
         [(0, "#6a7048", 1), (0.6, "#4a5a34", 1), (1, "#3a4a2c", 1)], 440, 335, 520), land))
-    # Regions: the grey north, the sands of the bones, the black marsh, the red engines.
-    for cx, cy, rx, ry, col, op in [(600, 60, 220, 80, "#b8bcc4", 0.35), (390, 370, 90, 60, "#c8b078", 0.35),
-                                   (450, 470, 80, 50, "#1a2a28", 0.45), (485, 300, 60, 40, "#8a4028", 0.3),
-                                   (330, 80, 80, 50, "#3a4a40", 0.3), (230, 580, 110, 60, "#4a4060", 0.3)]:
-        p.add('<ellipse cx="%d" cy="%d" rx="%d" ry="%d" fill="%s" opacity="%s" filter="%s"/>' % (
-            cx, cy, rx, ry, col, op, p.blur(25)))
+    # Regions: the grey north, the sands of the bones, the black marsh, the red engines, the pine
+    # hills and the violet south-west, each a wash with a ragged painted edge.
+    ragged = p.uid("rag")
+    p.define('<filter id="%s" filterUnits="userSpaceOnUse" x="0" y="0" width="%d" height="%d" '
+             'color-interpolation-filters="sRGB"><feTurbulence type="fractalNoise" baseFrequency="0.02" numOctaves="4" '
+             'seed="41" result="n"/><feColorMatrix in="n" type="matrix" values="0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2.6 0 0 0 '
+             '-0.35" result="a"/><feComposite in="SourceGraphic" in2="a" operator="in"/></filter>' % (ragged, w, h))
+    ragged = "url(#%s)" % ragged
+    for cx, cy, rx, ry, col, op in [(600, 70, 240, 90, "#c8ccd4", 0.5), (390, 370, 100, 66, "#d8b870", 0.5),
+                                   (450, 475, 90, 56, "#0e1c1a", 0.6), (485, 300, 70, 46, "#a04428", 0.45),
+                                   (330, 80, 90, 56, "#2e4a36", 0.5), (230, 585, 120, 64, "#5a4a78", 0.45),
+                                   (110, 380, 90, 110, "#6a6a60", 0.35)]:
+        g = '<ellipse cx="%d" cy="%d" rx="%d" ry="%d" fill="%s" filter="%s"/>' % (cx, cy, rx, ry, col, p.blur(22))
+        p.add('<g opacity="%s" clip-path="url(#landclip)"><g filter="%s">%s</g></g>' % (op, ragged, g))
+        p.add('<g opacity="%s" clip-path="url(#landclip)">%s</g>' % (op * 0.45, g))
+    p.define('<clipPath id="landclip"><path d="%s"/></clipPath>' % coast_d)
     p.add('<path d="%s" fill="none" stroke="#e8dca0" stroke-width="1.6" opacity="0.75"/>' % coast_d)
     # The inland lake: a natural shore with shallows and reeds.
     lake = _blob(612, 362, 60, 52, random.Random(5), n=80, rough=0.16, waves=(2, 3, 5, 7, 11))
@@ -158,23 +199,52 @@ def campaign_map(w, h):
             return False
         return all(math.hypot(x - sx, y - sy) > r + 6 for sx, sy in samples)
 
-    # Mountain ranges: shaded on the side away from the moon, snow on the peaks.
-    lefts, rights, snows = "", "", ""
+    # Mountain ranges: chains of peaks along each range's spine, largest at its heart, each lit on
+    # its western face and shadowed on the east, with its foothills raised and shaded under it.
+    mrng = random.Random(77)
     ranges = [(150, 120, 270, 150), (400, 110, 560, 190), (160, 260, 330, 330), (600, 420, 690, 540),
               (250, 430, 420, 520), (620, 120, 700, 240), (40, 300, 150, 460)]
+    peaks = []
     for x0, y0, x1, y1 in ranges:
-        for _ in range(14):
-            x, y = rng.uniform(x0, x1), rng.uniform(y0, y1)
-            s = rng.uniform(9, 18)
-            if not clear(x, y - s / 2, s):
+        wide = (x1 - x0) >= (y1 - y0)
+        n = 30
+        for i in range(n):
+            t = (i + mrng.uniform(0, 1)) / n
+            mid = 1 - abs(t - 0.5) * 2
+            if wide:
+                x, y = x0 + (x1 - x0) * t, (y0 + y1) / 2 + mrng.uniform(-0.5, 0.5) * (y1 - y0)
+            else:
+                x, y = (x0 + x1) / 2 + mrng.uniform(-0.5, 0.5) * (x1 - x0), y0 + (y1 - y0) * t
+            sz = 8 + 18 * mid * mrng.uniform(0.6, 1.0)
+            if not (clear(x, y - sz * 0.6, sz * 0.8) and clear(x - sz * 0.8, y - 2, 3) and clear(x + sz * 0.8, y - 2, 3)):
                 continue
-            l_, r_, sn = _mountain(p, x, y, s, rng)
-            lefts += l_ + " "
-            rights += r_ + " "
-            snows += sn + " "
-    p.add('<path d="%s" fill="#8a8676" stroke="#1a1810" stroke-width="0.8"/>' % lefts)
-    p.add('<path d="%s" fill="#3a3a34" stroke="#1a1810" stroke-width="0.8"/>' % rights)
-    p.add('<path d="%s" fill="#f0f0ea"/>' % snows)
+            peaks.append((x, y, sz))
+    # Foothills: a broad swell under every range, lit to the north-west.
+    hills_lit, hills_dark = "", ""
+    for x, y, sz in peaks:
+        hills_lit += '<ellipse cx="%.1f" cy="%.1f" rx="%.1f" ry="%.1f"/>' % (x - sz * 0.5, y - sz * 0.3, sz * 1.6, sz * 0.8)
+        hills_dark += '<ellipse cx="%.1f" cy="%.1f" rx="%.1f" ry="%.1f"/>' % (x + sz * 0.9, y + sz * 0.2, sz * 1.7, sz * 0.7)
+    p.add('<g fill="#1a160c" opacity="0.45" filter="%s">%s</g>' % (p.blur(9), hills_dark))
+    p.add('<g fill="#c8c090" opacity="0.22" filter="%s">%s</g>' % (p.blur(8), hills_lit))
+    rock = p.relief(0.06, 3, azimuth=225, elevation=30, scale=6, strength=1.6, base=0.2)
+    # Peaks sink into the land at their feet and fade a little toward the crest line's shadow.
+    foot = p.linear([(0, "#3a4a2c", 0), (0.55, "#3a4a2c", 0), (1, "#3a4a2c", 0.85)])
+    west_light = p.linear([(0, "#ffffff", 0.35), (0.5, "#ffffff", 0), (1, "#000", 0.2)], 0, 0, 1, 1)
+    shadow = p.blur(2.5)
+    for x, y, sz in sorted(peaks, key=lambda q: q[1]):
+        o, l_, sh, sp, sn = _mountain(x, y, sz, mrng)
+        # Each peak is drawn whole, back to front, so nearer peaks overlap the ones behind; the big
+        # ones cast a shadow to the south-east.
+        if sz > 14:
+            p.add('<path d="%s" fill="#000" opacity="0.35" transform="translate(%.1f,%.1f)" filter="%s"/>' % (
+                o, sz * 0.35, sz * 0.12, shadow))
+        # The shadow face is laid again over the snow, so the snow on the east side lies in shade.
+        p.add('<g filter="%s"><path d="%s" fill="#9a9484"/><path d="%s" fill="#4a4640"/>'
+              '<path d="%s" fill="none" stroke="#2a2824" stroke-width="0.9" opacity="0.8"/>'
+              '<path d="%s" fill="#eef0ea"/><path d="%s" fill="#1e2434" opacity="0.5"/></g>'
+              '<path d="%s" fill="%s"/><path d="%s" fill="%s"/>'
+              '<path d="%s" fill="none" stroke="#15130e" stroke-width="0.7" opacity="0.7"/>' % (
+                  rock, l_, sh, sp, sn, sh, l_, west_light, o, foot, o))
     # Forests: clumps of dark trees, lit on the moon's side.
     trees, lights = "", ""
     for cx, cy, r in [(110, 150, 50), (300, 230, 45), (560, 230, 50), (120, 520, 60), (370, 600, 50), (700, 90, 40),

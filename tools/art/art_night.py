@@ -87,6 +87,16 @@ class Painter:
             '<feComposite in="SourceGraphic" in2="a" operator="in"/></filter>' % (i, freq, octaves, seed, gain, bias))
         return "url(#%s)" % i
 
+    def displace(self, stem, scale, freq, seed, octaves, margin):
+        """A filter that pushes each pixel by up to `scale` along a noise: flames bend like heat,
+        edges tear into tongues. `margin` (per cent) is the room the pushed shape may take."""
+        i = self.uid(stem)
+        self.define('<filter id="%s" x="-%d%%" y="-%d%%" width="%d%%" height="%d%%">'
+                    '<feTurbulence type="fractalNoise" baseFrequency="%s" numOctaves="%d" seed="%d" result="n"/>'
+                    '<feDisplacementMap in="SourceGraphic" in2="n" scale="%s" xChannelSelector="R" yChannelSelector="G"/>'
+                    '</filter>' % (i, margin, margin, 100 + 2 * margin, 100 + 2 * margin, freq, octaves, seed, scale))
+        return "url(#%s)" % i
+
     def blur(self, sd):
         i = self.uid("bl")
         self.define('<filter id="%s" x="-50%%" y="-50%%" width="200%%" height="200%%"><feGaussianBlur stdDeviation="%s"/>'

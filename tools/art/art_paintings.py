@@ -518,6 +518,64 @@ def _grass(p, y0, y1, fill, n, rng, hmax):
     art_places._grass(p, y0, y1, fill, n, rng, hmax)
 
 
+def _broken(a, b, rng, depth, spread):
+    """A broken line from a to b by midpoint displacement: a rock's edge or a crack."""
+    pts_ = [a, b]
+    for _ in range(depth):
+        nxt = [pts_[0]]
+        for (x0, y0), (x1, y1) in zip(pts_, pts_[1:]):
+            ln = math.hypot(x1 - x0, y1 - y0)
+            nx, ny = -(y1 - y0) / (ln or 1), (x1 - x0) / (ln or 1)
+            k = rng.uniform(-spread, spread) * ln
+            nxt.append(((x0 + x1) / 2 + nx * k, (y0 + y1) / 2 + ny * k))
+            nxt.append((x1, y1))
+        pts_ = nxt
+    return pts_
+
+
+def _swells(p, rng, horizon, w, lx):
+    """The storm sea in rows of single waves, small and crowded at the horizon, tall and broken
+    toward us: each wave a dark face under a crest that catches the flash, foam torn along the
+    crests nearest the light."""
+    rows = 12
+    for k in range(rows):
+        t = (k + 1) / float(rows)
+        y0 = horizon + 4 + 250 * t ** 1.7
+        ht, wd = 3 + 34 * t ** 1.3, 50 + 300 * t
+        d, crests = "", ""
+        x = -wd * rng.uniform(0.2, 0.8)
+        while x < w + wd:
+            ww = wd * rng.uniform(0.6, 1.5)
+            hh = ht * rng.uniform(0.3, 1.6)
+            yb = y0 + rng.uniform(-0.3, 0.3) * ht
+            cx = x + ww * rng.uniform(0.45, 0.7)       # the crest leans: a long back, a steep face
+            top = (cx, yb - hh)
+            back = "M%.1f,%.1f C%.1f,%.1f %.1f,%.1f %.1f,%.1f " % (
+                x, yb, x + ww * 0.3, yb - hh * 0.15, cx - ww * 0.22, top[1] - hh * 0.05, top[0], top[1])
+            face = "C%.1f,%.1f %.1f,%.1f %.1f,%.1f " % (
+                cx + ww * 0.08, top[1] + hh * 0.2, x + ww * 0.85, yb - hh * 0.2, x + ww, yb)
+            d += back + face + "L%.1f,%.1f L%.1f,%.1f Z " % (x + ww, yb + ht * 1.6, x, yb + ht * 1.6)
+            crests += back.replace("M", "M", 1) + " "
+            x += ww * rng.uniform(0.55, 0.85)
+        body = p.linear([(0, "#2c3444", 1), (0.35, "#111722", 1), (1, "#070a10", 1)],
+                        user=(0, y0 - ht * 1.3, 0, y0 + ht * 1.6))
+        # The crests shine only where the flash reaches them; far from it they stay dark.
+        shine = p.radial([(0, "#dfe8ff", 1), (0.35, "#aab8dc", 0.6), (1, "#8090b8", 0.08)], lx, y0, 700)
+        p.shape(d, body, None, shine, rim_dx=0, rim_dy=1.2 + 2.5 * t, rim_soft=0.6 + 1.2 * t,
+                rim_opacity=0.45 + 0.4 * t)
+        # Long streaks of foam blown across the backs of the swells.
+        p.add('<rect y="%.1f" width="%d" height="%.1f" fill="%s" opacity="%.2f" filter="%s"/>' % (
+            y0 - ht, w, ht * 2.2, "#c8d2ea", 0.15 + 0.25 * t, p.noise_mask("%.3f %.3f" % (0.006, 0.09 / (0.3 + t)), 3, 3.0, -1.1)))
+        # Foam along the crests, thickest under the flash.
+        near = p.radial([(0, "#eef2ff", 0.95), (0.5, "#c8d0e4", 0.5), (1, "#c8d0e4", 0.12)], lx, y0, 520)
+        p.add('<path d="%s" fill="none" stroke="%s" stroke-width="%.1f" stroke-linecap="round" filter="%s"/>' % (
+            crests, near, 0.8 + 3.2 * t, p.noise_mask("%.3f %.3f" % (0.05 / (0.4 + t), 0.08 / (0.4 + t)), 3, 2.6, -0.55)))
+        if t > 0.3:
+            # Spray torn off the tallest crests.
+            p.add('<path d="%s" fill="none" stroke="#dfe6f8" stroke-width="%.1f" opacity="0.18" filter="%s"/>' % (
+                crests, 4 + 8 * t, p.blur(2 + 3 * t)))
+
+
 def defeat_painting(w, h):
     p = Painter(w, h, 4343)
     rng = p.rng
@@ -543,24 +601,59 @@ def defeat_painting(w, h):
     p.add('<rect y="%d" width="%d" height="%d" fill="%s" filter="%s"/>' % (
         horizon, w, h - horizon, p.radial([(0, "#c8d0e8", 0.9), (1, "#c8d0e8", 0)], lx, horizon + 40, 400),
         p.noise_mask("0.02 0.12", 3, 2.4, -0.9)))
-    # Swells in bands, larger toward us, their crests catching the flash.
-    for k in range(7):
-        t = (k + 1) / 7.0
-        y = horizon + 8 + 250 * t ** 1.7
-        d, _ = p.ridge(y, 6 + 22 * t, rough=0.78, steps=7, seed=90 + k)
-        p.shape(d, "#0a0e16" if k % 2 else "#101620", None, "#c8d4f0", rim_dx=0, rim_dy=1.5 + 3 * t,
-                rim_soft=0.8 + 1.5 * t, rim_opacity=0.35 + 0.3 * t)
+    _swells(p, random.Random(4747), horizon, w, lx)
     p.add('<rect y="%d" width="%d" height="%d" fill="%s" filter="%s"/>' % (
         horizon, w, h - horizon, p.radial([(0, "#c8d0e8", 0.7), (1, "#c8d0e8", 0)], lx, horizon + 60, 380),
         p.noise_mask("0.02 0.12", 3, 2.4, -1.0)))
     # The sea rock and the ruined tower on it; surf breaking against the rock.
-    rock = "M700,768 L720,640 L760,560 L820,540 L900,536 L960,556 L1000,600 L1030,640 V768 Z"
-    p.shape(rock, "#1a1c24", p.relief(0.03, 3, azimuth=90, elevation=35, scale=5, strength=1.4), "#d8e0ff",
-            rim_dx=0, rim_dy=3)
+    # The sea rock: a broken crag in facets, its tops lit by the flash, its wet foot black.
+    rrng = random.Random(5151)
+    corners = [(700, 780), (720, 640), (760, 560), (820, 540), (900, 536), (960, 556), (1000, 600), (1030, 640), (1030, 780)]
+    edge = [corners[0]]
+    for a_, b_ in zip(corners, corners[1:]):
+        if a_[1] > 700 and b_[1] > 700:
+            edge.append(b_)
+            continue
+        flat = 820 <= a_[0] < 900          # the tower stands on this ledge
+        edge += _broken(a_, b_, rrng, 3, 0.03 if flat else 0.12)[1:]
+    rock = poly(edge)
+    rid = p.uid("rock")
+    p.define('<clipPath id="%s"><path d="%s"/></clipPath>' % (rid, rock))
+    p.shape(rock, "#1a1c24", None, None)
+    facets = ""
+    xs = [700, 742, 790, 836, 884, 930, 978, 1030]
+    for i, (xa, xb) in enumerate(zip(xs, xs[1:])):
+        # Each facet between two cracks: lit on the face that turns toward the flash above the ruin.
+        lean = 40 if i % 2 else -25
+        crack_a = _broken((xa, 520), (xa + lean + rrng.uniform(-20, 20), 780), rrng, 3, 0.1)
+        crack_b = _broken((xb, 520), (xb + lean + rrng.uniform(-20, 20), 780), rrng, 3, 0.1)
+        toward = 1 - min(1.0, abs((xa + xb) / 2 - lx) / 180.0)
+        top = "#%02x%02x%02x" % tuple(int(c + (d_ - c) * toward) for c, d_ in ((0x3a, 0x7a), (0x3e, 0x80), (0x4c, 0x98)))
+        g = p.linear([(0, top, 1), (0.35, "#262a34", 1), (1, "#07080c", 1)], user=(0, 530, 0, 768))
+        facets += '<path d="%s" fill="%s"/>' % (poly(crack_a + crack_b[::-1]), g)
+        facets += '<path d="M%s" fill="none" stroke="#05060a" stroke-width="%.1f" opacity="0.55"/>' % (
+            " L".join("%.1f,%.1f" % q for q in crack_a), rrng.uniform(0.8, 1.6))
+    # Strata: broken bands across the crag, each lit on its upper lip.
+    for k in range(7):
+        y = 570 + k * 24 + rrng.uniform(-6, 6)
+        band = _broken((690, y), (1040, y + rrng.uniform(-14, 14)), rrng, 4, 0.05)
+        line = "M" + " L".join("%.1f,%.1f" % q for q in band)
+        facets += '<path d="%s" fill="none" stroke="#05060a" stroke-width="3" opacity="0.45" filter="%s"/>' % (line, p.blur(1.2))
+        facets += '<path d="%s" fill="none" stroke="#9aa6c8" stroke-width="1" opacity="0.25" transform="translate(0,-2)"/>' % line
+    p.add('<g clip-path="url(#%s)"><g filter="%s">%s</g></g>' % (
+        rid, p.relief(0.035, 4, azimuth=270, elevation=30, scale=7, strength=1.5, base=0.45), facets))
+    # The wet foot of the rock, darker where the surf washes it.
+    p.add('<rect x="690" y="640" width="350" height="130" fill="%s" clip-path="url(#%s)"/>' % (
+        p.linear([(0, "#000", 0), (1, "#000", 0.7)]), rid))
+    p.shape(rock, "none", None, "#d8e0ff", rim_dx=0, rim_dy=3, rim_soft=1.0, rim_opacity=0.8)
     _tall_tower(p, 870, 546, 0.95, "#d8e0ff", ruined=True)
     surf = p.noise_mask("0.03 0.05", 3, 2.6, -0.9)
-    p.add('<path d="M660,720 C700,650 760,690 780,630 C800,680 840,620 870,670 C890,630 940,680 970,640 C1000,690 1030,660 '
-          '1030,690 V768 H660 Z" fill="%s" filter="%s"/>' % (p.linear([(0, "#f0f4ff", 0.8), (0.45, "#c8d0e0", 0.25), (1, "#c8d0e0", 0)]), surf))
+    p.add('<g filter="%s"><path d="M660,720 C700,650 760,690 780,630 C800,680 840,620 870,670 C890,630 940,680 970,640 '
+          'C1000,690 1030,660 1030,690 V768 H660 Z" fill="%s" filter="%s"/></g>' % (
+              p.blur(3.5), p.linear([(0, "#f0f4ff", 0.8), (0.45, "#c8d0e0", 0.25), (1, "#c8d0e0", 0)]), surf))
+    # Spray thrown up where the swells break on the crag: soft, so the surf has no hard top.
+    p.add('<path d="M680,700 C720,600 780,650 800,590 C830,640 860,600 890,640 C920,590 960,640 990,600 C1020,650 1040,630 '
+          '1040,660 V768 H680 Z" fill="#dfe6f8" opacity="0.28" filter="%s"/>' % p.blur(14))
     # Rain in sheets.
     rain = ""
     for _ in range(500):

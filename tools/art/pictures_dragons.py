@@ -9,6 +9,7 @@ import math
 
 from art_night import Painter
 from figkit import limb
+import figkit as fk
 from paintkit import fade_to_black
 
 
@@ -270,35 +271,147 @@ def fiery_dragon(w, h):
     return p.svg()
 
 
+def _serpent(p, spine, widths, fill, dark, rim, rim_dir, tex, belly=None):
+    """A smooth tapering neck, body or tail along `spine` (half widths at each point), spines
+    along its upper edge and, with `belly`, the plates of the underside in that colour."""
+    n = len(spine)
+    prof = [(i / (n - 1), wd, wd) for i, wd in enumerate(widths)]
+    # Spine points spaced along the real length so the profile follows the curve.
+    lens = [0.0]
+    for a, b in zip(spine, spine[1:]):
+        lens.append(lens[-1] + math.hypot(b[0] - a[0], b[1] - a[1]))
+    prof = [(lens[i] / lens[-1], wd, wd) for i, wd in enumerate(widths)]
+    d = fk.swell(spine, prof)
+    grad = p.linear([(0, fill, 1), (0.45, fill, 1), (1, dark, 1)], 0, 0, 0.25, 1)
+    spikes = ""
+    for i in range(1, n):
+        (x0, y0), (x1, y1) = spine[i - 1], spine[i]
+        dx, dy = x1 - x0, y1 - y0
+        ln = math.hypot(dx, dy) or 1
+        nx, ny = -dy / ln, dx / ln
+        if ny > 0:
+            nx, ny = -nx, -ny
+        for k in range(2):
+            t = (k + 0.5) / 2
+            wd = widths[i - 1] + (widths[i] - widths[i - 1]) * t
+            bx, by = x0 + dx * t + nx * wd * 0.9, y0 + dy * t + ny * wd * 0.9
+            sp = max(3.0, wd * 0.45)
+            spikes += "M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z " % (
+                bx - dx / ln * sp * 0.6, by - dy / ln * sp * 0.6, bx + nx * sp - dx / ln * sp * 0.8,
+                by + ny * sp - dy / ln * sp * 0.8, bx + dx / ln * sp * 0.6, by + dy / ln * sp * 0.6)
+    p.shape(spikes, dark, rim=rim, rim_dx=rim_dir[0] * 0.5, rim_dy=rim_dir[1] * 0.5, rim_soft=0.5)
+    p.shape(d, grad, texture=tex, rim=rim, rim_dx=rim_dir[0], rim_dy=rim_dir[1], rim_soft=1.4)
+    if belly:
+        # Ridged plates across the underside, each a short arc from edge to edge.
+        plates = ""
+        for i in range(1, n):
+            (x0, y0), (x1, y1) = spine[i - 1], spine[i]
+            dx, dy = x1 - x0, y1 - y0
+            ln = math.hypot(dx, dy) or 1
+            nx, ny = -dy / ln, dx / ln
+            if ny < 0:
+                nx, ny = -nx, -ny
+            for k in range(3):
+                t = (k + 0.5) / 3
+                wd = widths[i - 1] + (widths[i] - widths[i - 1]) * t
+                cx, cy = x0 + dx * t, y0 + dy * t
+                plates += "M%.1f,%.1f Q%.1f,%.1f %.1f,%.1f " % (
+                    cx + nx * wd * 0.35 - dx / ln * 2, cy + ny * wd * 0.35 - dy / ln * 2, cx + nx * wd * 0.75 + dx / ln * 3,
+                    cy + ny * wd * 0.75 + dy / ln * 3, cx + nx * wd * 0.98 - dx / ln * 1, cy + ny * wd * 0.98 - dy / ln * 1)
+        p.add('<path d="%s" stroke="%s" stroke-width="1.4" fill="none" opacity="0.75"/>' % (plates, belly))
+
+
+def _dragon_leg(p, hip, knee, heel, toes, w, fill, claw, rim, rim_dir, tex):
+    """A dragon's leg: a heavy thigh, the shin to a raised heel and long toes ending in claws."""
+    d = fk.swell([hip, knee, heel], [(0.0, w, w), (0.3, w * 0.85, w * 0.8), (0.5, w * 0.5, w * 0.55),
+                                     (0.75, w * 0.38, w * 0.34), (1.0, w * 0.3, w * 0.3)])
+    for tx, ty in toes:
+        d += fk.swell([heel, (tx, ty)], [(0.0, w * 0.28, w * 0.28), (1.0, w * 0.12, w * 0.12)])
+    p.shape(d, fill, texture=tex, rim=rim, rim_dx=rim_dir[0], rim_dy=rim_dir[1], rim_soft=1.0)
+    for (tx, ty) in toes:
+        ax, ay = tx - heel[0], ty - heel[1]
+        ln = math.hypot(ax, ay) or 1
+        ux, uy = ax / ln, ay / ln
+        p.add('<path d="M%.1f,%.1f Q%.1f,%.1f %.1f,%.1f L%.1f,%.1f Z" fill="%s"/>' % (
+            tx - uy * 2.4, ty + ux * 2.4, tx + ux * 8, ty + uy * 8, tx + ux * 6 + uy * 6, ty + uy * 6 - ux * 6 + 4,
+            tx + uy * 2.4, ty - ux * 2.4, claw))
+
+
+def _membrane_light(p, shoulder, wrist, tips, back, colour):
+    """Light through a wing: the membrane (traced as `wing` traces it) glows toward its fingers
+    and darkens to the trailing edge, with veins running out from the wrist."""
+    d = "M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f " % (shoulder[0], shoulder[1], wrist[0], wrist[1], tips[0][0], tips[0][1])
+    for a, b in zip(tips, tips[1:] + [back]):
+        mx, my = (a[0] + b[0]) / 2, (a[1] + b[1]) / 2
+        d += "Q%.1f,%.1f %.1f,%.1f " % (mx + (wrist[0] - mx) * 0.28, my + (wrist[1] - my) * 0.28, b[0], b[1])
+    d += "Z"
+    g = p.linear([(0, colour, 0.35), (0.6, colour, 0.08), (1, "#000", 0.35)], 0, 0, 0.6, 1)
+    p.add('<path d="%s" fill="%s" filter="%s"/>' % (d, g, p.relief(freq="0.02 0.09", octaves=2, azimuth=300, scale=1.5,
+                                                                   strength=1.2, base=0.7)))
+    veins = ""
+    for a, b in zip(tips, tips[1:] + [back]):
+        mx, my = (a[0] + b[0]) / 2, (a[1] + b[1]) / 2
+        veins += "M%.1f,%.1f Q%.1f,%.1f %.1f,%.1f " % (wrist[0], wrist[1], (wrist[0] + mx) / 2 + 6, (wrist[1] + my) / 2,
+                                                        mx + (wrist[0] - mx) * 0.3, my + (wrist[1] - my) * 0.3)
+    p.add('<path d="%s" stroke="#0e1e0a" stroke-width="1" fill="none" opacity="0.5"/>' % veins)
+
+
 def green_dragon(w, h):
     """A green dragon rising with a bundle of torn branches in its hind claws, wings high, the
     moon behind it rimming its back and wings in silver. Cut out on the key colour, so every
     part is solid."""
     p = Painter(w, h, 46)
-    c = {"fill": "#3a6a2a", "dark": "#0a1808", "rim": "#cfdcff", "eye": "#ffe040", "bone": "#1a3012",
-         "membrane": "#2a4a22", "far": "#12240e", "horn": "#3a3a2a", "claw": "#e8e0c0", "leg": "#24461a",
-         "mouth": "#2a0806", "tongue": "#7a2020"}
-    pose = {"rim_dir": (-1.8, 2.2), "azimuth": 300,
-            "far_wing": [(300, 150), (372, 40), [(470, 14), (522, 52), (510, 104), (470, 140)], (330, 190)],
-            "body": [(40, 300), (92, 312), (150, 300), (200, 268), (248, 222), (292, 180)],
-            "body_w": [4, 10, 20, 36, 56, 58],
-            "legs": [[(232, 236), (218, 280), (232, 306)], [(282, 196), (310, 250), (324, 296)]],
-            "near_wing": [(268, 168), (170, 38), [(60, 10), (20, 66), (40, 128), (100, 178)], (208, 236)],
-            "neck": [(286, 186), (332, 154), (372, 130), (406, 120)], "neck_w": [52, 40, 32, 28],
-            "head": (402, 118, 1.0, 4), "open": 22}
-    # Torn branches, gripped by both feet: drawn first so the claws close over them.
+    fill, dark, rim = "#3f7030", "#0a1808", "#cfdcff"
+    rd = (-1.8, 2.2)
+    tex = p.relief(freq=0.16, octaves=3, azimuth=300, elevation=40, scale=2.2, strength=1.5, base=0.55)
+    leg_fill = p.linear([(0, "#3a6428", 1), (1, "#0e200a", 1)], 0, 0, 1, 1)
+    far_fill = p.linear([(0, "#24441a", 1), (1, "#08120a", 1)], 0, 0, 1, 1)
+    # The far wing high behind the head, darker: it is in the dragon's own shadow.
+    wing(p, (352, 150), (424, 34), [(492, 8), (532, 46), (524, 96), (486, 128)], "#14280e", dark, rim, rd,
+         back=(364, 196))
+    _membrane_light(p, (352, 150), (424, 34), [(492, 8), (532, 46), (524, 96), (486, 128)], (364, 196), "#88b070")
+    # The far hind leg and foreleg, behind the body.
+    _dragon_leg(p, (262, 258), (286, 290), (262, 312), [(250, 324), (262, 328), (276, 326)], 17, far_fill, "#c8c0a0",
+                rim, rd, tex)
+    _dragon_leg(p, (356, 190), (382, 212), (398, 232), [(408, 240), (410, 232), (404, 246)], 10, far_fill, "#c8c0a0",
+                rim, rd, tex)
+    # Tail, body and neck in one S: the tail curls down to the left, the neck arches up and
+    # over to the head.
+    _serpent(p, [(24, 268), (56, 300), (104, 318), (160, 318), (212, 300), (250, 272), (286, 236), (318, 202),
+                 (344, 172)], [2, 5, 9, 14, 20, 28, 38, 42, 38], fill, dark, rim, rd, tex, belly="#a0b86a")
+    p.shape("M20,268 l-18,-12 l10,12 l-10,14 Z", dark, rim=rim, rim_dx=rd[0], rim_dy=rd[1], rim_soft=0.6)
+    # The near wing: arm up from the shoulder, fingers fanned to the upper left.
+    wing(p, (324, 168), (238, 40), [(140, 14), (96, 60), (104, 124), (156, 176)], "#2e5222", "#1a3012", rim, rd,
+         back=(282, 232))
+    _membrane_light(p, (324, 168), (238, 40), [(140, 14), (96, 60), (104, 124), (156, 176)], (282, 232), "#b8e890")
+    _serpent(p, [(336, 184), (352, 150), (366, 120), (384, 100), (408, 92), (424, 96)], [34, 28, 22, 19, 17, 16],
+             fill, dark, rim, rd, tex, belly="#a0b86a")
+    # The near hind leg, thigh swung forward, its claws closing round the branches.
+    _dragon_leg(p, (282, 246), (318, 270), (304, 306), [(292, 322), (306, 328), (320, 322)], 21, leg_fill, "#e8e0c0",
+                rim, rd, tex)
+    # The near foreleg reaching forward, claws spread.
+    _dragon_leg(p, (338, 196), (356, 226), (380, 238), [(394, 234), (396, 244), (388, 252)], 11, leg_fill, "#e8e0c0",
+                rim, rd, tex)
+    p.add('<g transform="translate(420,96) scale(0.94) rotate(6)">')
+    head(p, fill, dark, rim, "#ffe040", open_deg=22, horn_fill="#3a3a2a", rim_dir=(rd[0] / 0.94, rd[1] / 0.94), tex=tex,
+         mouth="#2a0806", tongue="#7a2020")
+    p.add("</g>")
+    # Torn branches, gripped in the hind claws and drawn over the toes' roots so they hold them.
     br = ""
-    for (x0, y0, x1, y1, wd) in ((150, 330, 400, 300, 12), (170, 306, 392, 322, 8), (196, 344, 372, 290, 6)):
+    for (x0, y0, x1, y1, wd) in ((168, 334, 404, 312, 12), (186, 312, 396, 330, 8), (206, 348, 380, 300, 6)):
         br += limb([(x0, y0), ((x0 + x1) / 2, (y0 + y1) / 2 - 6), (x1, y1)], [wd, wd * 0.8, wd * 0.45])
-    for x0, y0, x1, y1 in ((180, 326, 160, 296), (214, 322, 206, 352), (360, 304, 384, 280), (344, 316, 366, 346),
-                           (300, 310, 312, 284), (254, 318, 246, 350), (390, 302, 410, 290)):
+    for x0, y0, x1, y1 in ((190, 330, 170, 300), (222, 328, 214, 356), (370, 312, 394, 288), (354, 324, 376, 352),
+                           (226, 320, 236, 294), (198, 324, 188, 352), (398, 312, 418, 300)):
         br += limb([(x0, y0), (x1, y1)], [5, 2.5])
     p.shape(br, "#4a3420", texture=p.relief(freq=0.3, octaves=2, azimuth=300, scale=2, strength=1.4, base=0.6),
             rim="#cfdcff", rim_dx=-1.2, rim_dy=1.5, rim_soft=0.6)
     rng = p.rng
-    for _ in range(22):
-        x, y = rng.uniform(160, 400), rng.uniform(282, 350)
+    for _ in range(24):
+        x, y = rng.uniform(170, 410), rng.uniform(290, 352)
         p.add('<path d="M0,0 C4,-6 12,-6 16,0 C12,6 4,6 0,0 Z" fill="%s" transform="translate(%.1f,%.1f) rotate(%.0f)"/>' % (
             rng.choice(["#2f5a20", "#4a7a2e", "#1e3a16"]), x, y, rng.uniform(0, 360)))
-    _winged(p, c, pose)
+    # The claws closing over the wood in front of it.
+    for tx, ty in ((292, 322), (306, 328), (320, 322), (250, 324), (262, 328), (276, 326)):
+        p.add('<path d="M%.1f,%.1f q5,4 2,11 q-1,-5 -5,-8 Z" fill="#e8e0c0" stroke="#3a3020" stroke-width="0.5"/>' % (
+            tx - 2, ty - 2))
     return p.svg()

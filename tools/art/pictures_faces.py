@@ -9,6 +9,7 @@ import math
 
 from art_night import Painter
 from figkit import limb
+import figkit as fk
 from paintkit import fade_to_black
 
 FACE = ("M-46,-40 C-48,-78 -24,-98 0,-98 C24,-98 48,-78 46,-40 C46,-10 42,14 34,34 "
@@ -158,12 +159,32 @@ def screaming_face(w, h):
     for k in (-1, 1):
         p.add('<path d="M%d,84 C%d,100 %d,112 %d,124" stroke="#c04028" stroke-width="3" fill="none" filter="%s"/>' % (
             k * 14, k * 16, k * 20, k * 26, p.blur(1.2)))
-    # Wild hair behind the head.
-    # Wild hair in a mass round the skull, locks torn outward, its edge lit red from below.
-    hair = ("M-52,-20 C-70,-60 -60,-96 -30,-110 C-20,-122 10,-124 24,-112 C52,-104 70,-70 58,-24 C70,0 68,40 60,66 "
-            "C54,50 52,30 48,10 L-48,10 C-52,30 -54,50 -62,66 C-70,40 -68,0 -52,-20 Z "
-            "M-52,-60 L-76,-70 L-58,-46 Z M52,-60 L78,-74 L60,-44 Z M-40,-96 L-56,-118 L-28,-104 Z M36,-98 L50,-122 L20,-108 Z ")
-    p.shape(hair, p.linear([(0, "#0a0000", 1), (1, "#3a0806", 1)]), texture=p.relief(freq="0.04 0.12", octaves=3, azimuth=90, scale=2.4, strength=1.5, base=0.5), rim="#ff6040", rim_dx=1.5, rim_dy=-2, rim_soft=1, rim_opacity=0.8)
+    # Wild hair torn up and out from the skull in locks, their edges lit red from below; a dark
+    # mass behind them holds them together.
+    rng = p.rng
+    hair_fill = p.linear([(0, "#050000", 1), (1, "#3a0806", 1)])
+    hair_tex = p.relief(freq="0.04 0.2", octaves=3, azimuth=90, scale=2.4, strength=1.5, base=0.5)
+    p.shape(fk.smooth([(-26, 96), (26, 96), (50, 70), (56, 10), (54, -40), (44, -86), (0, -108), (-44, -86), (-54, -40),
+                       (-56, 10), (-50, 70)]), hair_fill, texture=hair_tex)
+    locks = []
+    for i in range(15):
+        a = math.radians(194 + i * 11 + rng.uniform(-3, 3))
+        r0 = 46
+        x0, y0 = r0 * 0.95 * math.cos(a), -40 + r0 * 1.2 * math.sin(a)
+        ln = rng.uniform(34, 52) * (0.8 if 4 < i < 11 else 1.0)
+        out = a + (math.radians(18) if math.cos(a) > 0 else -math.radians(18)) * rng.uniform(0.4, 1.0)
+        x1, y1 = x0 + ln * 0.55 * math.cos(a), y0 + ln * 0.55 * math.sin(a)
+        x2, y2 = x0 + ln * math.cos(out), y0 + ln * math.sin(out)
+        wd = rng.uniform(9, 14)
+        locks.append(fk.swell([(x0, y0), (x1, y1), (x2, y2)], [(0, wd, wd), (0.45, wd * 0.7, wd * 0.6), (1, 0.6, 0.6)]))
+    for k in (-1, 1):
+        for i in range(4):
+            x0, y0 = k * (44 + i * 2), -30 + i * 24
+            sw = rng.uniform(-6, 6)
+            locks.append(fk.swell([(x0, y0), (k * (58 + i * 5) + sw, y0 + 26), (k * (62 + i * 9), y0 + 54)],
+                                  [(0, 11, 11), (0.5, 8, 7), (1, 0.8, 0.8)]))
+    for d in locks:
+        p.shape(d, hair_fill, texture=hair_tex, rim="#ff6040", rim_dx=1.2, rim_dy=-2, rim_soft=1, rim_opacity=0.8)
     cid = face(p, "#c03828", "#2a0406", 1, rim="#ffb040", outline=gaunt)
     p.add('<g clip-path="url(#%s)">' % cid)
     # Lit from below: the top of the head and the brow sink into the dark; the sockets and the
@@ -173,13 +194,15 @@ def screaming_face(w, h):
         _soft(p, _ell(k * 19, -16, 17, 14), "#120000", 0.95, 4)
         _soft(p, "M%d,14 C%d,30 %d,50 %d,70 L%d,60 C%d,44 %d,28 %d,14 Z" % (
             k * 40, k * 34, k * 30, k * 22, k * 14, k * 20, k * 26, k * 30), "#140000", 0.85, 4)
-        _soft(p, _ell(k * 30, 10, 12, 3), "#ff9060", 0.3, 3.5)
+        _soft(p, _ell(k * 25, 13, 7, 2), "#ff9060", 0.2, 2)
     _soft(p, _ell(0, 18, 6, 4), "#ff9060", 0.6, 2)
     p.add("</g>")
-    # Hair falling over the crown to a ragged hairline.
-    p.shape("M-47,-40 C-50,-82 -24,-98 0,-98 C24,-98 50,-82 47,-40 C42,-54 36,-60 28,-58 C24,-66 18,-70 10,-66 "
-            "C4,-72 -6,-72 -10,-66 C-18,-70 -26,-66 -28,-58 C-36,-60 -42,-54 -47,-40 Z",
-            p.linear([(0, "#000", 1), (1, "#2a0404", 1)]), rim="#ff6040", rim_dx=0, rim_dy=-1.6, rim_soft=0.8, rim_opacity=0.7)
+    # Hair falling over the crown to a ragged fringe of locks.
+    p.shape("M-47,-40 C-50,-82 -24,-100 0,-100 C24,-100 50,-82 47,-40 C44,-50 40,-56 36,-52 C34,-62 28,-66 22,-60 "
+            "C18,-70 12,-72 8,-64 C4,-72 -4,-72 -8,-64 C-12,-72 -20,-70 -22,-60 C-28,-66 -34,-62 -36,-52 C-40,-56 -44,-50 "
+            "-47,-40 Z", p.linear([(0, "#000", 1), (1, "#2a0404", 1)]), texture=p.relief(
+                freq="0.2 0.03", octaves=2, azimuth=90, scale=2, strength=1.4, base=0.55),
+            rim="#ff6040", rim_dx=0, rim_dy=-1.6, rim_soft=0.8, rim_opacity=0.7)
     # Forehead wrinkles, lifted at the middle by the brows.
     for i in range(2):
         y = -46 - i * 6

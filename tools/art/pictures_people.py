@@ -5,11 +5,10 @@ statue and the reclining woman.
 Each is one posed silhouette (figkit) filled with a gradient lit from its one light and edged by
 a rim of that light, so it reads on the black sky of the battle screen at its own size."""
 import math
-import random
 
 from svgkit import doc, linear, radial, skull
 from art_night import Painter
-from paintkit import rim_light, lit_texture, glow, fade_to_black
+from paintkit import rim_light, glow, fade_to_black
 import figkit as fk
 
 
@@ -34,255 +33,513 @@ def _figure(fid, d_path, extra=""):
 
 
 def barbarian(w, h):
-    """A barbarian on a heap of skulls, his great sword raised, lit by fire from the right."""
-    j = {"neck": (1, -81), "chest": (1, -70), "waist": (0, -53), "pelvis": (0, -44),
-         "shl": (-14, -75), "ell": (-20, -58), "wrl": (-21, -44), "shr": (15, -76), "elr": (25, -88), "wrr": (29, -100),
-         "hipl": (-7, -43), "knl": (-17, -24), "anl": (-23, -3), "toel": (-15, -1),
-         "hipr": (7, -43), "knr": (16, -25), "anr": (21, -3), "toer": (29, -1)}
-    f = fk.body(j, build=1.15)
-    f += fk.head(3, -90, 1.0, 1)
-    f += fk.hand(*j["wrl"], math.pi / 2, 1.1, grip=True)
-    f += fk.hand(*j["wrr"], -math.pi / 3, 1.1, grip=True)
-    # Fur over the shoulders and round the hips, hair down the back.
-    f += "M-18,-80 L-8,-86 L6,-84 L18,-80 L21,-72 L14,-70 L9,-74 L2,-70 L-5,-74 L-12,-70 L-20,-72 Z "
-    f += "M-13,-50 L13,-50 L15,-32 L10,-36 L6,-30 L1,-36 L-4,-29 L-8,-35 L-13,-30 L-15,-34 Z "
-    f += "M-2,-97 C-10,-96 -12,-88 -13,-76 L-7,-80 C-6,-86 -4,-90 -2,-92 Z "
-    defs = _figure_defs("bb", (1, -0.3), "#ffb060", "#7a4228", "#120806")
-    defs += linear("steel", [(0, "#f4f0ea", 1), (0.5, "#9aa0aa", 1), (1, "#3a3e46", 1)], 0, 0, 1, 0)
-    s = ""
-    # The skulls, lit from the right by the same fire.
-    rng = random.Random(24)
-    for i, (x, y, sz) in enumerate([(-30, 8, 15), (-14, 12, 16), (4, 9, 15), (22, 12, 16), (38, 9, 14), (-22, 20, 15),
-                                    (-4, 22, 16), (14, 22, 15), (32, 21, 15), (-38, 22, 13), (48, 22, 13)]):
-        s += skull(x, y, sz, fill="#cbb89a" if i % 2 else "#a8937a", eye="#100604", stroke="#2a1a10")
-    s += '<path d="M-52,30 C-40,24 40,24 60,30 L60,34 L-52,34 Z" fill="#1a100a"/>'
-    # The sword: blade up and to the right from both fists.
-    a = -math.pi / 3
-    bx, by = j["wrr"][0] + 5 * math.cos(a), j["wrr"][1] + 5 * math.sin(a)
-    tx, ty = bx + 56 * math.cos(a), by + 56 * math.sin(a)
-    nx, ny = -math.sin(a) * 2.4, math.cos(a) * 2.4
-    s += '<path d="M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z" fill="url(#steel)" stroke="#20242a" stroke-width="0.6"/>' % (
-        bx + nx, by + ny, tx + nx * 0.3, ty + ny * 0.3, tx - nx * 0.3, ty - ny * 0.3, bx - nx, by - ny)
-    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#6a4a1a" stroke-width="3.2" stroke-linecap="round"/>' % (
-        bx - 7 * math.cos(a) + nx * 2.4, by - 7 * math.sin(a) + ny * 2.4, bx - 7 * math.cos(a) - nx * 2.4, by - 7 * math.sin(a) - ny * 2.4)
+    """A barbarian on a heap of skulls, his great sword raised high in his right fist, his left
+    clenched at his side; a fire off to the right lights his face and rims him in amber."""
+    j = {"neck": (2, -83), "chest": (1, -73), "waist": (0, -57), "pelvis": (0, -47),
+         "shl": (-14, -77), "ell": (-21, -61), "wrl": (-22, -46), "shr": (15, -78), "elr": (27, -88), "wrr": (30, -102),
+         "hipl": (-7, -45), "knl": (-15, -24), "anl": (-20, -3), "toel": (-12, -1),
+         "hipr": (7, -45), "knr": (16, -25), "anr": (22, -3), "toer": (30, -1)}
+    # The far leg and arm a shade darker behind the body.
+    far = fk.leg(j["hipl"], j["knl"], j["anl"], j["toel"], 1.2, -1, boot=True)
+    far += fk.arm(j["shl"], j["ell"], j["wrl"], 1.25, -1)
+    far += fk.fist(j["wrl"][0], j["wrl"][1] + 3, math.pi / 2, 1.05)
+    f = fk.torso(j["neck"], j["chest"], j["waist"], j["pelvis"], 1.0, shoulders=17, waist_w=11.5, hips=12)
+    f += fk.leg(j["hipr"], j["knr"], j["anr"], j["toer"], 1.2, 1, boot=True)
+    f += fk.arm(j["shr"], j["elr"], j["wrr"], 1.3, 1)
+    # Head raised toward the blade: a heavy jaw, the mane down his back, a beard on his chest.
+    hx, hy, tilt, hs = 4, -93, -0.18, 1.22
+    f += fk.face_profile(hx, hy, hs, 1, tilt, jaw=1.1)
+    hair = fk.smooth([fk.point(hx, hy, *q, s=hs, tilt=tilt) for q in
+                      ((-6.4, 0.0), (-6.2, -5.6), (-3.0, -8.8), (1.6, -9.0), (4.8, -7.4), (1.4, -6.6), (-1.4, -4.0),
+                       (-2.0, 1.6), (-3.6, 7.0), (-6.0, 14.0), (-10.0, 18.0), (-9.6, 9.0))])
+    hair += fk.smooth([fk.point(hx, hy, *q, s=hs, tilt=tilt) for q in
+                       ((0.4, 4.6), (3.4, 6.0), (6.0, 5.8), (6.2, 8.6), (4.4, 12.0), (1.8, 13.4), (-0.4, 9.6))])
+    # A wolf pelt over the shoulders, its paws hanging; a fur kilt over the hips.
+    f += fk.smooth([(-19, -78), (-12, -86), (0, -85), (14, -86), (21, -80), (19, -72), (15, -75), (11, -70), (6, -74),
+                    (1, -70), (-4, -74), (-9, -69), (-14, -73), (-20, -70)])
+    f += fk.smooth([(-13, -52), (13, -52), (15, -40), (16, -30), (11, -34), (7, -28), (2, -34), (-3, -28), (-8, -34),
+                    (-13, -29), (-16, -34)])
+    defs = _figure_defs("bb", (1, -0.3), "#ffb040", "#8a4a26", "#140806")
+    defs += _figure_defs("bbf", (1, -0.3), "#e08a3a", "#4a2818", "#0c0504", tex_seed=5)
+    defs += linear("steel", [(0, "#3a3e46", 1), (0.45, "#9aa0aa", 1), (0.55, "#f4e8d0", 1), (1, "#ffd090", 1)], 0, 0, 1, 0)
+    defs += linear("bbheap", [(0, "#120a08", 1), (0.6, "#3a2618", 1), (1, "#8a5a30", 1)], 0, 0, 1, 0)
+    defs += radial("bbskull", [(0, "#d8b080", 1), (0.5, "#7a5434", 1), (1, "#1a0e08", 1)], cx=0.8, cy=0.3, r=0.8)
+    defs += glow("bbglint", 1.0, 1)
+    # The heap: a dark mound of bones, the skulls on it catching the fire on their right.
+    s = '<path d="%s" fill="url(#bbheap)" filter="url(#bbrim)"/>' % fk.smooth(
+        [(-64, 34), (-56, 20), (-44, 10), (-30, 3), (-12, -1), (8, 0), (28, 2), (44, 8), (56, 18), (66, 34)])
+    for i, (x, y, sz, r) in enumerate([(-44, 18, 11, -20), (-30, 8, 12, -8), (-6, 4, 10, 6), (10, 6, 11, -4), (34, 8, 12, 14),
+                                       (50, 20, 11, 22), (-18, 20, 13, 4), (4, 22, 14, -6), (24, 21, 13, 10), (-52, 30, 10, -30),
+                                       (58, 30, 10, 30), (-36, 28, 12, 0), (40, 30, 12, 8)]):
+        s += '<g transform="rotate(%d %d %d)">%s</g>' % (r, x, y, skull(x, y, sz, fill="url(#bbskull)", eye="#080302",
+                                                                         stroke="#1a0e08"))
+    # Crossed bones and a broken shield among them.
+    s += '<path d="M-26,14 L-4,24 M16,14 L36,26 M-58,26 L-40,24" stroke="#6a4e34" stroke-width="2.4" stroke-linecap="round"/>'
+    s += _figure("bbf", far)
+    # The sword behind his fist: long blade up to the right, a cross guard, the grip in his hand.
+    a = -1.0
+    ca, sa = math.cos(a), math.sin(a)
+    gx, gy = j["wrr"][0] + 2.6 * ca, j["wrr"][1] + 2.6 * sa
+    nx, ny = -sa, ca
+    tip = (gx + 50 * ca, gy + 50 * sa)
+    s += ('<path d="M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z" fill="url(#steel)" stroke="#1a1410" stroke-width="0.4"/>'
+          % (gx + nx * 2.6, gy + ny * 2.6, tip[0] - 6 * ca + nx * 1.6, tip[1] - 6 * sa + ny * 1.6, tip[0], tip[1],
+             gx - nx * 2.6, gy - ny * 2.6))
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#5a5e66" stroke-width="0.6"/>' % (gx + 6 * ca, gy + 6 * sa, tip[0] - 8 * ca, tip[1] - 8 * sa)
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#ffe0a0" stroke-width="0.7" filter="url(#bbglint)"/>' % (
+        gx + 10 * ca - nx * 1.4, gy + 10 * sa - ny * 1.4, tip[0] - 10 * ca - nx * 0.7, tip[1] - 10 * sa - ny * 0.7)
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#8a6a3a" stroke-width="2.2" stroke-linecap="round"/>' % (
+        gx + nx * 7, gy + ny * 7, gx - nx * 7, gy - ny * 7)
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#3a2212" stroke-width="2.6" stroke-linecap="round"/>' % (
+        gx - 1 * ca, gy - 1 * sa, gx - 11 * ca, gy - 11 * sa)
+    s += '<circle cx="%.1f" cy="%.1f" r="2" fill="#c89a50"/>' % (gx - 12 * ca, gy - 12 * sa)
     s += _figure("bb", f)
-    ex, ey = fk.eye(3, -90, 1.0, 1)
-    s += '<circle cx="%.1f" cy="%.1f" r="0.8" fill="#ffd8a0"/>' % (ex, ey)
-    s += '<path d="M-13,-51 L13,-51" stroke="#5a3414" stroke-width="2.2"/><circle cx="0" cy="-51" r="1.6" fill="#d8a040"/>'
-    body_svg = fk.place(s, 100, 205, 1.45)
-    return doc(w, h, body_svg, defs)
+    # The face turned to the fire: brow, cheek and nose lit warm; hair and beard stay in shadow.
+    s += '<path d="%s" fill="#c87a40" opacity="0.75" filter="url(#bbrim)"/>' % fk.smooth(
+        [fk.point(hx, hy, *q, s=hs, tilt=tilt) for q in ((1.4, -5.8), (4.6, -4.6), (5.4, -2.0), (6.6, 0.8), (6.0, 3.2),
+                                                         (3.6, 4.6), (1.6, 2.0), (0.8, -2.0))])
+    s += _figure("bbf", hair)
+    # The fist closed round the grip, over it.
+    s += _figure("bb", fk.fist(j["wrr"][0] - 1 * ca, j["wrr"][1] - 1 * sa, a, 1.15))
+    # Muscle under the firelight: the chest, the belly, the swell of the raised arm.
+    s += ('<path d="M-10,-68 C-4,-64 2,-64 6,-68 M7,-68 C10,-64 13,-63 16,-66 M0,-62 L0,-54 M-5,-58 C-2,-57 2,-57 5,-58" '
+          'stroke="#2a140a" stroke-width="0.9" fill="none" opacity="0.8"/>')
+    s += ('<path d="M12,-70 C16,-66 17,-60 15,-55 M22,-84 C25,-87 27,-92 28,-96" stroke="#ffb060" stroke-width="0.8" '
+          'fill="none" opacity="0.55"/>')
+    # The belt with its buckle, bracers on the wrists, fur-topped boots.
+    s += '<path d="M-13,-52 C-4,-50 6,-50 13,-52" stroke="#2a1408" stroke-width="3" fill="none"/>'
+    s += '<rect x="0" y="-53.6" width="4" height="3.4" fill="#d8a048" stroke="#3a2010" stroke-width="0.4"/>'
+    s += ('<path d="M%.1f,%.1f L%.1f,%.1f M-21,-50 L-23,-54" stroke="#3a2010" stroke-width="3.4" stroke-linecap="round"/>'
+          % (j["wrr"][0] - 4.5, j["wrr"][1] + 6, j["wrr"][0] - 1.6, j["wrr"][1] + 2))
+    s += '<path d="M16,-14 C19,-12 24,-12 27,-14 M-24,-14 C-20,-12 -15,-12 -12,-14" stroke="#4a2a14" stroke-width="3" fill="none"/>'
+    # His eye under the brow, lit by the fire, and the open mouth of his roar.
+    ex, ey = fk.point(hx, hy, 3.2, -1.4, hs, 1, tilt)
+    s += '<path d="M%.1f,%.1f h1.8" stroke="#ffe0b0" stroke-width="0.9"/>' % (ex - 0.6, ey)
+    s += '<path d="M%.1f,%.1f l2.4,-1.0" stroke="#2a0a04" stroke-width="1" opacity="0.9"/>' % (ex - 1.0, ey - 1.4)
+    mx, my = fk.point(hx, hy, 5.2, 3.6, hs, 1, tilt)
+    s += '<path d="M%.1f,%.1f l1.6,0.6 l-0.4,1.4 Z" fill="#1a0402"/>' % (mx - 0.6, my - 0.8)
+    return doc(w, h, fk.place(s, 96, 204, 1.38), defs)
 
 
 def warrior_woman(w, h):
-    """A warrior woman in a horned helm, a spear topped with a skull in her right hand, her cape
-    blown back; fire behind her to the left."""
-    j = {"neck": (0, -83), "chest": (0, -72), "waist": (1, -56), "pelvis": (0, -47),
-         "shl": (-11, -77), "ell": (-17, -62), "wrl": (-14, -49), "shr": (11, -77), "elr": (20, -66), "wrr": (24, -74),
-         "hipl": (-6, -46), "knl": (-9, -25), "anl": (-10, -3), "toel": (-3, -1),
-         "hipr": (7, -46), "knr": (12, -25), "anr": (17, -3), "toer": (24, -1)}
-    f = fk.body(j, female=True)
-    f += fk.head(1, -91, 0.95, 1)
-    f += fk.hand(*j["wrl"], math.pi * 0.2, 1.0, grip=False)
-    f += fk.hand(*j["wrr"], -math.pi / 2, 1.0, grip=True)
-    # Horned helm and the hair beneath it.
-    f += "M-5,-98 C-16,-100 -22,-110 -20,-120 C-18,-112 -12,-106 -4,-103 Z M6,-99 C14,-104 18,-112 16,-122 C20,-114 18,-104 9,-97 Z "
-    f += "M-5,-96 C-12,-92 -12,-82 -14,-70 C-10,-74 -8,-80 -6,-86 Z "
-    # Skirt of leather strips.
-    f += "M-11,-50 L12,-50 L16,-30 L11,-32 L7,-28 L2,-32 L-3,-28 L-8,-32 L-14,-30 Z "
-    defs = _figure_defs("ww", (-1, -0.2), "#ff9a50", "#6a3a2a", "#0e0608")
-    defs += linear("cape", [(0, "#6a0a10", 1), (1, "#1a0204", 1)], 0, 0, 1, 0)
-    defs += linear("spearwood", [(0, "#6a4a2a", 1), (1, "#2a1a0a", 1)], 0, 0, 1, 0)
-    s = '<path d="M-10,-80 C-30,-70 -42,-40 -46,-4 C-36,-10 -28,-6 -20,-12 C-18,-30 -14,-50 -8,-70 Z" fill="url(#cape)" filter="url(#wwrim)"/>'
-    s += '<path d="M24,-10 L24,-134" stroke="url(#spearwood)" stroke-width="2.4"/>'
-    s += skull(24, -140, 13, fill="#d8ccb0", eye="#200404", stroke="#3a2a1a")
-    s += '<path d="M24,-148 L21,-160 L24,-172 L27,-160 Z" fill="#c8ccd4" stroke="#30343a" stroke-width="0.5"/>'
-    s += _figure("ww", f)
-    ex, ey = fk.eye(1, -91, 0.95, 1)
-    s += '<circle cx="%.1f" cy="%.1f" r="0.8" fill="#ffe0c0"/>' % (ex, ey)
-    s += '<path d="M-11,-50 L12,-50" stroke="#3a1a0a" stroke-width="2"/>'
-    s += '<path d="M-9,-74 C-3,-70 4,-70 10,-74" stroke="#8a8e98" stroke-width="2.2" fill="none"/>'
-    return doc(w, h, fk.place(s, 104, 246, 1.38), defs)
+    """A warrior woman in a horned helm, her spear planted beside her with a skull lashed under
+    its blade, her other fist on her hip, cape and hair blown back; a fire behind her to the
+    left edges her in amber and leaves her face in shadow but for the eye."""
+    j = {"neck": (1, -84), "chest": (1, -75), "waist": (1.5, -60), "pelvis": (0, -50),
+         "shl": (-9, -78), "ell": (-17, -65), "wrl": (-10, -54), "shr": (10, -78), "elr": (18, -65), "wrr": (22, -76),
+         "hipl": (-5, -49), "knl": (-9, -27), "anl": (-13, -3), "toel": (-6, -1),
+         "hipr": (5, -49), "knr": (12, -27), "anr": (16, -3), "toer": (24, -1)}
+    far = fk.leg(j["hipl"], j["knl"], j["anl"], j["toel"], 0.95, -1, boot=True)
+    far += fk.arm(j["shl"], j["ell"], j["wrl"], 0.9, -1)
+    far += fk.fist(j["wrl"][0] + 1, j["wrl"][1] + 1, 0.4, 0.85)
+    f = fk.torso(j["neck"], j["chest"], j["waist"], j["pelvis"], 1.0, shoulders=11.5, waist_w=7.4, hips=11.5)
+    f += fk.smooth([(5, -77), (11, -74), (12.5, -69), (9, -66), (4, -68)])  # the breast under the plate
+    f += fk.leg(j["hipr"], j["knr"], j["anr"], j["toer"], 1.0, 1, boot=True)
+    f += fk.arm(j["shr"], j["elr"], j["wrr"], 0.95, 1)
+    hx, hy, tilt = 2.5, -92.5, -0.06
+    f += fk.face_profile(hx, hy, 0.95, 1, tilt, jaw=0.95)
+    # The helm: a close cap with a nose guard, two horns curving up and out.
+    helm = fk.smooth([fk.point(hx, hy, *q, s=0.95, tilt=tilt) for q in
+                      ((-6.4, 0.6), (-6.6, -5.0), (-3.6, -9.0), (1.0, -9.6), (5.0, -7.8), (6.2, -4.4), (5.6, -0.6),
+                       (4.8, -3.6), (2.6, -4.0), (-2.0, -2.6), (-3.6, 1.6))])
+    for hq in (((-4.0, -7.0), (-9.0, -9.0), (-12.0, -15.0), (-11.0, -21.0), (-8.6, -15.0), (-5.0, -11.6), (-0.6, -9.0)),
+               ((2.0, -9.0), (5.6, -12.6), (6.6, -18.0), (5.0, -23.0), (9.4, -18.0), (9.6, -12.0), (5.6, -7.0))):
+        helm += fk.smooth([fk.point(hx, hy, *q, s=0.95, tilt=tilt) for q in hq])
+    # Hair from under the helm, streaming back in the fire's wind.
+    hair = fk.smooth([fk.point(hx, hy, *q, s=0.95, tilt=tilt) for q in
+                      ((-5.0, -2.0), (-11.0, 0.0), (-19.0, 4.0), (-25.0, 10.0), (-18.0, 9.0), (-22.0, 15.0), (-14.0, 12.0),
+                       (-9.0, 14.0), (-5.0, 8.0))])
+    # A skirt of leather strips over the hips.
+    f += fk.smooth([(-12, -53), (12, -53), (14, -42), (15, -34), (10, -37), (6, -32), (1, -37), (-4, -32), (-9, -37),
+                    (-14, -34), (-14, -43)])
+    defs = _figure_defs("ww", (-1, -0.3), "#ffa040", "#4a2a22", "#0c0506")
+    defs += _figure_defs("wwf", (-1, -0.3), "#e07a30", "#2a1612", "#070304", tex_seed=6)
+    defs += linear("cape", [(0, "#8a1812", 1), (0.5, "#4a080a", 1), (1, "#140204", 1)], 0, 0, 1, 0)
+    defs += linear("spearwood", [(0, "#8a5a2a", 1), (1, "#1a0e06", 1)], 0, 0, 1, 0)
+    defs += radial("wwskull", [(0, "#f0c890", 1), (0.5, "#8a6040", 1), (1, "#1a0c06", 1)], cx=0.2, cy=0.3, r=0.9)
+    defs += linear("wwsteel", [(0, "#ffd8a0", 1), (0.4, "#a8a4a8", 1), (1, "#2a2a30", 1)], 0, 0, 1, 0)
+    # The cape from her shoulders, blown back and down in torn tongues.
+    s = '<path d="%s" fill="url(#cape)" filter="url(#wwrim)"/>' % fk.smooth(
+        [(-6, -82), (-16, -80), (-28, -72), (-38, -58), (-46, -40), (-54, -22), (-58, -10), (-48, -14), (-46, -4),
+         (-38, -12), (-32, -4), (-28, -16), (-20, -30), (-14, -50), (-10, -68)])
+    s += ('<path d="M-18,-74 C-28,-60 -36,-40 -44,-20 M-12,-66 C-18,-50 -24,-34 -32,-14" stroke="#0a0204" stroke-width="1" '
+          'fill="none" opacity="0.8"/>')
+    s += _figure("wwf", far + hair)
+    # The spear planted beside her: ash shaft, the skull lashed under a leaf blade.
+    sx = j["wrr"][0] + 0.4
+    s += '<rect x="%.1f" y="-142" width="2.4" height="140" fill="url(#spearwood)" stroke="#140a04" stroke-width="0.3"/>' % (sx - 1.2)
+    s += skull(sx, -146, 11, fill="url(#wwskull)", eye="#100202", stroke="#2a1408")
+    s += '<path d="M%.1f,-142 l-4,4 M%.1f,-142 l4,4" stroke="#3a2010" stroke-width="0.9"/>' % (sx, sx)
+    s += ('<path d="M%.1f,-151 C%.1f,-156 %.1f,-162 %.1f,-168 C%.1f,-162 %.1f,-156 %.1f,-151 Z" fill="url(#wwsteel)" '
+          'stroke="#1a1416" stroke-width="0.4"/>' % (sx - 2, sx - 4, sx - 1.5, sx, sx + 1.5, sx + 4, sx + 2))
+    s += _figure("ww", f + helm)
+    s += _figure("ww", fk.fist(j["wrr"][0], j["wrr"][1], -math.pi / 2, 0.9))
+    # The breastplate's edge, the belt, the greaves' straps: dark on dark, caught by the fire.
+    s += '<path d="M-6,-80 C-4,-72 2,-66 12,-68" stroke="#6a4a3a" stroke-width="0.9" fill="none"/>'
+    s += '<path d="M-11,-53 C-4,-51 5,-51 12,-53" stroke="#1a0a06" stroke-width="2.4" fill="none"/>'
+    s += '<circle cx="1" cy="-52" r="1.4" fill="#e0a050"/>'
+    s += ('<path d="M12,-18 l6,-1 M12,-12 l7,-1 M-14,-18 l6,0 M-15,-12 l6,0" stroke="#2a1410" stroke-width="1.2"/>')
+    # The eye in the shadow of the helm and the line of her cheek.
+    ex, ey = fk.point(hx, hy, 3.3, -1.4, 0.95, 1, tilt)
+    s += '<path d="M%.1f,%.1f h1.8" stroke="#ffd8b0" stroke-width="0.8"/>' % (ex - 0.6, ey)
+    cx_, cy_ = fk.point(hx, hy, 2.0, 1.4, 0.95, 1, tilt)
+    s += '<path d="M%.1f,%.1f q1.8,1.4 2.2,3.6" stroke="#8a5a40" stroke-width="0.5" fill="none"/>' % (cx_, cy_)
+    return doc(w, h, fk.place(s, 112, 244, 1.42), defs)
 
 
 def crouching_woman(w, h):
-    """A woman in black leather crouched on one knee, a knife low in her hand, her hair thrown
-    back, lit green from the flames behind her."""
-    j = {"neck": (2, -56), "chest": (4, -47), "waist": (3, -33), "pelvis": (0, -26),
-         "shl": (-6, -51), "ell": (-14, -38), "wrl": (-22, -30), "shr": (10, -51), "elr": (18, -38), "wrr": (26, -30),
-         "hipl": (-4, -25), "knl": (-20, -12), "anl": (-34, -2), "toel": (-40, 0),
-         "hipr": (5, -25), "knr": (18, -30), "anr": (16, -3), "toer": (23, -1)}
-    f = fk.body(j, female=True)
-    f += fk.head(5, -64, 0.95, 1, tilt=0.15)
-    f += fk.hand(*j["wrl"], math.pi * 0.8, 1.0, grip=False)
-    f += fk.hand(*j["wrr"], math.pi * 0.15, 1.0, grip=True)
-    f += "M0,-70 C-10,-74 -22,-70 -34,-62 C-26,-62 -18,-62 -10,-60 C-20,-56 -26,-50 -30,-44 C-18,-52 -8,-56 -1,-58 Z "
-    defs = _figure_defs("cw", (-1, -0.4), "#8aff9a", "#2a3a30", "#050807")
-    defs += linear("knife", [(0, "#ffffff", 1), (1, "#7a8290", 1)])
-    s = '<path d="M31,-29 L44,-22 L31,-27 Z" fill="url(#knife)" stroke="#1a1e24" stroke-width="0.4"/>'
+    """A woman in black leather down on one knee in the green flames, a knife low and forward in
+    her right hand, her left arm flung back; her hair streams up in the fire's draught. The
+    flames behind her rim her in green; her face is in shadow but for the eye."""
+    j = {"neck": (4, -63), "chest": (2, -55), "waist": (-1, -41), "pelvis": (-3, -31),
+         "shl": (-1, -58), "ell": (-11, -66), "wrl": (-20, -77), "shr": (7, -58), "elr": (16, -47), "wrr": (24, -44),
+         "hipl": (-4, -29), "knl": (-2, -4), "anl": (-19, -3), "toel": (-26, -1),
+         "hipr": (-2, -30), "knr": (15, -27), "anr": (15, -3), "toer": (22, -1)}
+    # The kneeling leg and the flung arm behind, a shade darker.
+    far = fk.leg(j["hipl"], j["knl"], j["anl"], j["toel"], 0.95, -1, boot=True)
+    far += fk.arm(j["shl"], j["ell"], j["wrl"], 0.85, -1)
+    far += fk.hand(j["wrl"][0], j["wrl"][1], -2.3, 0.8, grip=False)
+    f = fk.torso(j["neck"], j["chest"], j["waist"], j["pelvis"], 1.0, shoulders=10.5, waist_w=7.0, hips=10.5)
+    f += fk.smooth([(7, -57), (11, -53), (11, -48), (7, -46), (4, -50)])  # the breast in its leather
+    f += fk.leg(j["hipr"], j["knr"], j["anr"], j["toer"], 1.0, 1, boot=True)
+    f += fk.arm(j["shr"], j["elr"], j["wrr"], 0.85, 1)
+    hx, hy, tilt, hs = 6.5, -72, 0.1, 1.1
+    f += fk.face_profile(hx, hy, hs, 1, tilt, jaw=0.92)
+    # Hair thrown back from the brow and streaming up behind her in the draught of the flames.
+    hair = fk.smooth([fk.point(hx, hy, *q, s=hs, tilt=tilt) for q in
+                      ((4.6, -6.4), (1.0, -9.0), (-4.0, -10.4), (-9.0, -14.0), (-13.0, -20.0), (-18.0, -25.0),
+                       (-15.0, -18.0), (-21.0, -20.0), (-17.0, -13.0), (-23.0, -12.0), (-15.0, -7.0), (-9.0, -3.0),
+                       (-7.0, 3.0), (-8.0, 9.0), (-4.4, 5.0), (-3.0, -1.0), (0.0, -5.6))])
+    defs = _figure_defs("cw", (-0.6, -0.8), "#8aff9a", "#1e3026", "#040706")
+    defs += _figure_defs("cwf", (-0.6, -0.8), "#6ae07a", "#0e1a14", "#020403", tex_seed=4)
+    defs += linear("knife", [(0, "#ffffff", 1), (0.6, "#b8c8c0", 1), (1, "#4a5450", 1)], 0, 0, 0, 1)
+    defs += glow("cwglint", 1.0, 1)
+    s = _figure("cwf", far + hair)
     s += _figure("cw", f)
-    ex, ey = fk.eye(5, -64, 0.95, 1, 0.15)
-    s += '<circle cx="%.1f" cy="%.1f" r="0.7" fill="#c0ffd0"/>' % (ex, ey)
-    s += '<path d="M-2,-34 L8,-33 M-6,-44 L12,-42" stroke="#3a4a40" stroke-width="0.8"/>'
-    return doc(w, h, fk.place(s, 64, 244, 1.55), defs)
+    # The knife forward from her fist, its edge catching the green.
+    gx, gy = j["wrr"][0] + 1.5, j["wrr"][1] - 0.5
+    s += ('<path d="M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z" fill="url(#knife)" stroke="#0a100c" stroke-width="0.3"/>'
+          % (gx + 1.6, gy - 2.6, gx + 8.6, gy - 8.0, gx + 10.4, gy - 10.0, gx + 3.0, gy - 1.0))
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#d0ffd8" stroke-width="0.5" filter="url(#cwglint)"/>' % (
+        gx + 3, gy - 3.2, gx + 8.6, gy - 8.0)
+    s += _figure("cw", fk.fist(gx, gy, -0.3, 0.85))
+    # Seams and the belt of the leather, a buckle catching the light.
+    s += '<path d="M-9,-36 C-4,-34 2,-34 6,-37" stroke="#0a120e" stroke-width="1.8" fill="none"/>'
+    s += '<rect x="-2" y="-36.8" width="2.4" height="2" fill="#9ad8a8"/>'
+    s += ('<path d="M-4,-52 C-2,-46 -1,-42 -1,-38 M8,-28 C11,-27 13,-27 15,-28" stroke="#2a3a30" stroke-width="0.6" '
+          'fill="none"/>')
+    # The eye lit green under the brow, the line of her cheek.
+    ex, ey = fk.point(hx, hy, 3.3, -1.4, hs, 1, tilt)
+    s += '<path d="M%.1f,%.1f h1.7" stroke="#d8ffe0" stroke-width="0.8" filter="url(#cwglint)"/>' % (ex - 0.6, ey)
+    cx_, cy_ = fk.point(hx, hy, 2.0, 1.4, hs, 1, tilt)
+    s += '<path d="M%.1f,%.1f q1.8,1.4 2.2,3.4" stroke="#3a5a46" stroke-width="0.5" fill="none"/>' % (cx_, cy_)
+    return doc(w, h, fk.place(s, 58, 244, 2.05), defs)
 
 
 def swordsman(w, h):
     """A swordsman in black, low in a lunging crouch, sword thrust forward, cloak flying; the
     moon behind him edges him in silver."""
-    j = {"neck": (4, -74), "chest": (8, -63), "waist": (6, -48), "pelvis": (2, -40),
-         "shl": (-2, -68), "ell": (-16, -60), "wrl": (-26, -66), "shr": (14, -66), "elr": (30, -60), "wrr": (44, -58),
-         "hipl": (-4, -38), "knl": (-26, -24), "anl": (-46, -4), "toel": (-52, 0),
-         "hipr": (8, -38), "knr": (30, -30), "anr": (32, -3), "toer": (40, -1)}
-    f = fk.body(j, build=1.0)
-    f += fk.head(8, -83, 1.0, 1, tilt=0.1)
-    f += fk.hand(*j["wrl"], math.pi * 1.1, 1.0, grip=False)
-    f += fk.hand(*j["wrr"], 0.05, 1.0, grip=True)
-    # Hood and the cloak streaming behind.
-    f += "M1,-88 C-2,-94 8,-96 14,-92 C16,-88 15,-84 12,-82 L2,-80 Z "
-    defs = _figure_defs("sw", (-0.7, -0.7), "#d8e4ff", "#30364a", "#06070c")
-    defs += linear("cloak", [(0, "#0a0c14", 1), (1, "#1c2234", 1)], 0, 0, 1, 0)
-    defs += linear("blade", [(0, "#ffffff", 1), (0.5, "#c0c8d8", 1), (1, "#5a6272", 1)])
-    s = ('<path d="M2,-76 C-20,-78 -50,-84 -92,-72 C-80,-66 -86,-58 -96,-50 C-70,-52 -60,-46 -70,-36 '
-         'C-46,-44 -24,-48 -6,-56 Z" fill="url(#cloak)" filter="url(#swrim)"/>')
-    s += _figure("sw", f)
-    s += '<path d="M50,-59.5 L128,-66 L132,-64.5 L50,-56.5 Z" fill="url(#blade)" stroke="#2a2e38" stroke-width="0.4" filter="url(#swglint)"/>'
-    s += '<path d="M48,-64 L50,-52" stroke="#a08040" stroke-width="2.2"/>'
-    ex, ey = fk.eye(8, -83, 1.0, 1, 0.1)
-    s += '<path d="M%.1f,%.1f h2.4" stroke="#e8f0ff" stroke-width="0.9"/>' % (ex - 1, ey)
+    j = {"neck": (6, -75), "chest": (7, -66), "waist": (4, -53), "pelvis": (1, -44),
+         "shl": (-1, -71), "ell": (-15, -75), "wrl": (-22, -88), "shr": (13, -70), "elr": (27, -64), "wrr": (40, -61),
+         "hipl": (-3, -42), "knl": (-22, -25), "anl": (-41, -6), "toel": (-33, -1),
+         "hipr": (6, -42), "knr": (27, -30), "anr": (29, -5), "toer": (39, -1)}
+    # The far leg and arm first, a shade darker, then the trunk and the near limbs over them.
+    far = fk.leg(j["hipl"], j["knl"], j["anl"], j["toel"], 1.0, 1, boot=True)
+    far += fk.arm(j["shl"], j["ell"], j["wrl"], 0.95, 1)
+    far += fk.hand(*j["wrl"], -math.pi * 0.62, 0.9, grip=False)
+    f = fk.torso(j["neck"], j["chest"], j["waist"], j["pelvis"], 1.0, shoulders=13.5, waist_w=8.5, hips=10)
+    f += fk.leg(j["hipr"], j["knr"], j["anr"], j["toer"], 1.05, 1, boot=True)
+    f += fk.arm(j["shr"], j["elr"], j["wrr"], 1.0, 1)
+    f += fk.fist(j["wrr"][0] + 2.5, j["wrr"][1] - 0.4, -0.08, 0.85)
+    # Head bowed into the thrust under a close hood; the hood's edge frames the face.
+    hx, hy, tilt = 12, -83.5, 0.12
+    f += fk.face_profile(hx, hy, 0.95, 1, tilt)
+    f += fk.smooth([fk.point(hx, hy, *q, s=0.95, tilt=tilt) for q in
+                    ((-9.0, 11.0), (-9.6, 2.0), (-9.0, -5.0), (-6.0, -9.6), (0.0, -10.4), (4.8, -8.6), (6.6, -5.0),
+                     (4.6, -5.6), (1.6, -4.4), (0.2, -0.6), (1.0, 5.0), (2.4, 10.0), (-3.0, 12.0))])
+    # A short tunic flaring over the hips, and the turned-down tops of the boots.
+    f += fk.smooth([(-6, -56), (10, -57), (13, -46), (16, -35), (9, -37), (3, -34), (-5, -37), (-13, -36), (-20, -39),
+                    (-10, -46)])
+    defs = _figure_defs("sw", (-0.7, -0.7), "#d8e4ff", "#34405a", "#06070c")
+    defs += _figure_defs("swf", (-0.7, -0.7), "#b8c8ec", "#1c2232", "#040508")
+    defs += linear("cloak", [(0, "#04050a", 1), (0.6, "#121828", 1), (1, "#26304a", 1)], 0, 0, 1, 0)
+    defs += linear("blade", [(0, "#ffffff", 1), (0.5, "#c0c8d8", 1), (1, "#5a6272", 1)], 0, 0, 0, 1)
     defs += glow("swglint", 1.2, 1)
-    return doc(w, h, fk.place(s, 250, 282, 2.6), defs)
+    # The cloak from the shoulders, streaming back in three torn tongues.
+    s = ('<path d="%s" fill="url(#cloak)" filter="url(#swrim)"/>' % fk.smooth(
+        [(4, -76), (-14, -80), (-40, -84), (-66, -82), (-94, -76), (-80, -70), (-92, -62), (-72, -60), (-86, -50),
+         (-60, -50), (-40, -52), (-22, -52), (-6, -58)]))
+    s += '<path d="M-20,-78 C-40,-76 -60,-72 -78,-66 M-16,-68 C-34,-64 -52,-58 -70,-54" stroke="#02030a" stroke-width="1.1" fill="none" opacity="0.8"/>'
+    s += _figure("swf", far)
+    s += '<circle cx="%.1f" cy="%.1f" r="1.9" fill="#8a94aa"/>' % (j["wrr"][0] - 4.2, j["wrr"][1] - 0.1)
+    s += _figure("sw", f)
+    # The belt, the seam down the leg and a buckle catching the moon.
+    s += '<path d="M-8,-55 C0,-54 8,-55 13,-57" stroke="#1c2230" stroke-width="2.2" fill="none"/>'
+    s += '<rect x="2" y="-57.4" width="3" height="2.6" fill="#a8b4cc"/>'
+    # The sword: a long straight blade from the fist, a cross guard and a pommel behind it.
+    gx, gy = j["wrr"][0] + 2.5, j["wrr"][1] - 0.4
+    a = -0.08
+    ca, sa = math.cos(a), math.sin(a)
+    tip = (gx + 92 * ca, gy + 92 * sa)
+    nx, ny = -sa, ca
+    s += ('<path d="M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z" fill="url(#blade)" stroke="#1a1e28" stroke-width="0.4" '
+          'filter="url(#swglint)"/>' % (gx + 6 * ca + nx * 1.8, gy + 6 * sa + ny * 1.8, tip[0] - 6 * ca + nx * 0.6,
+                                        tip[1] - 6 * sa + ny * 0.6, tip[0], tip[1], gx + 6 * ca - nx * 1.8, gy + 6 * sa - ny * 1.8))
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#1a1e28" stroke-width="0.5" opacity="0.7"/>' % (
+        gx + 8 * ca, gy + 8 * sa, tip[0] - 10 * ca, tip[1] - 10 * sa)
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#8a94aa" stroke-width="1.8" stroke-linecap="round"/>' % (
+        gx + 5.5 * ca + nx * 6, gy + 5.5 * sa + ny * 6, gx + 5.5 * ca - nx * 6, gy + 5.5 * sa - ny * 6)
+    # The face in the hood's shadow: one eye and the line of the cheek caught by the moon.
+    ex, ey = fk.point(hx, hy, 3.3, -1.4, 0.95, 1, tilt)
+    s += '<path d="M%.1f,%.1f h2.2" stroke="#e8f0ff" stroke-width="0.8"/>' % (ex - 0.8, ey)
+    cx_, cy_ = fk.point(hx, hy, 2.0, 1.6, 0.95, 1, tilt)
+    s += '<path d="M%.1f,%.1f q2,1.6 2.4,4" stroke="#6a7690" stroke-width="0.5" fill="none"/>' % (cx_, cy_)
+    return doc(w, h, fk.place(s, 258, 282, 2.55), defs)
 
 
-def _horse(j):
-    """A horse rearing: barrel, neck, head, four legs with their hocks and hooves, mane, tail."""
-    d = fk.limb([j["rump"], j["barrel"], j["chest"]], [34, 36, 30])
-    d += fk.limb([j["chest"], j["neck1"], j["poll"]], [24, 16, 11])
-    px, py = j["poll"]
-    mx, my = j["muzzle"]
-    a = math.atan2(my - py, mx - px)
-    nx, ny = -math.sin(a), math.cos(a)
-    ln = math.hypot(mx - px, my - py)
-    head = [(px + nx * 7, py + ny * 7), (px - nx * 6, py - ny * 6),
-            (px + math.cos(a) * ln * 0.6 - nx * 4, py + math.sin(a) * ln * 0.6 - ny * 4),
-            (mx - nx * 3.5, my - ny * 3.5), (mx + nx * 4, my + ny * 4),
-            (px + math.cos(a) * ln * 0.45 + nx * 7, py + math.sin(a) * ln * 0.45 + ny * 7)]
-    d += "M" + " L".join("%.1f,%.1f" % p for p in head) + " Z "
-    # Ears.
-    d += "M%.1f,%.1f l-1,-8 l4,6 Z " % (px - nx * 2, py - ny * 2)
-    for leg in ("fl", "fr", "hl", "hr"):
-        pts = j[leg]
-        widths = [12, 7, 5, 4.5, 6][:len(pts)]
-        d += fk.limb(pts, widths)
-    return d
+def _rearing_horse():
+    """A horse rearing to the right, in picture pixels of the rider's picture: (far legs, body
+    with its near legs, mane, tail). Hind legs planted under the croup, the forelegs folded
+    up under the chest, the neck arched and the long head tucked toward the chest."""
+    body = fk.smooth([(74, 246), (88, 228), (112, 214), (134, 206), (152, 190), (164, 168), (176, 140), (190, 114),
+                      (198, 96), (203, 84), (207, 94), (214, 100), (228, 114), (244, 132), (254, 144), (255, 152),
+                      (248, 156), (238, 152), (226, 142), (214, 138), (208, 150), (206, 172), (208, 196), (210, 214),
+                      (200, 232), (184, 242), (162, 250), (140, 266), (124, 282), (112, 296), (92, 298), (74, 288),
+                      (66, 270)])
+    # Ears, a nostril's flare and the jaw's round cheek.
+    body += fk.smooth([(199, 92), (197, 72), (205, 86)]) + fk.smooth([(204, 94), (208, 76), (212, 92)])
+    body += fk.smooth([(212, 120), (224, 116), (230, 130), (220, 140), (210, 134)])
+    # Near foreleg: forearm forward from the chest, the knee folded, cannon and hoof tucked back.
+    near = fk.swell([(204, 214), (228, 232), (214, 258), (222, 270)],
+                    [(0.0, 11, 12), (0.2, 9, 8), (0.42, 5, 5), (0.5, 5.5, 5.5), (0.72, 3.4, 3.4), (0.86, 4.4, 4.4), (1.0, 5, 5)])
+    # Near hind leg: thigh to the stifle, gaskin back to the hock, cannon to the planted hoof.
+    near += fk.swell([(112, 270), (126, 304), (100, 340), (112, 380), (116, 392)],
+                     [(0.0, 18, 18), (0.22, 12, 11), (0.45, 7, 6), (0.52, 5, 6.5), (0.78, 3.6, 3.6), (0.9, 4.6, 4.6),
+                      (1.0, 5, 5)])
+    near += fk.smooth([(106, 386), (122, 386), (126, 395), (104, 395)])
+    far = fk.swell([(196, 206), (228, 204), (232, 230), (244, 240)],
+                   [(0.0, 10, 10), (0.25, 7, 7), (0.45, 5, 5), (0.72, 3.3, 3.3), (0.86, 4.2, 4.2), (1.0, 4.6, 4.6)])
+    far += fk.swell([(90, 268), (98, 300), (72, 336), (80, 380), (84, 392)],
+                    [(0.0, 16, 16), (0.22, 11, 10), (0.45, 6.5, 5.5), (0.52, 4.6, 6), (0.78, 3.4, 3.4), (0.9, 4.4, 4.4),
+                     (1.0, 4.8, 4.8)])
+    far += fk.smooth([(74, 386), (90, 386), (94, 395), (72, 395)])
+    # The mane along the crest, flying back, and the tail streaming from the croup.
+    mane = fk.smooth([(150, 190), (160, 164), (172, 136), (186, 110), (198, 94), (190, 104), (176, 112), (170, 124),
+                      (158, 128), (160, 142), (146, 150), (150, 164), (136, 174), (144, 182)])
+    tail = fk.smooth([(80, 238), (66, 246), (50, 264), (38, 290), (26, 326), (18, 362), (32, 338), (40, 358), (48, 320),
+                      (58, 292), (68, 272), (78, 258)])
+    return far, near + body, mane + tail
+
+
+def _paths(d):
+    """Each outline its own path, so overlapping parts add up instead of cutting holes."""
+    return "".join('<path d="M%s"/>' % p for p in d.split("M") if p.strip())
 
 
 def horned_rider(w, h):
-    """A horned rider on a rearing horse, spear raised; the moon behind them."""
-    j = {"rump": (-36, -66), "barrel": (-8, -64), "chest": (22, -68), "neck1": (34, -86), "poll": (42, -104),
-         "muzzle": (60, -84),
-         "fl": [(26, -60), (38, -44), (50, -40), (54, -30)], "fr": [(20, -58), (22, -38), (18, -18), (22, -8)],
-         "hl": [(-40, -60), (-48, -40), (-58, -26), (-64, -16), (-60, -12)], "hr": [(-34, -58), (-30, -38), (-38, -20), (-34, -2), (-28, -2)]}
-    f = _horse(j)
-    # Mane and tail.
-    f += "M28,-80 C28,-92 34,-104 40,-110 C38,-100 38,-92 40,-84 Z "
-    f += "M-50,-70 C-66,-70 -76,-58 -84,-44 C-72,-50 -62,-56 -50,-60 Z "
-    # The rider, seated astride, leaning into the rear; horned helm, spear raised in the right hand.
-    r = {"neck": (-2, -116), "chest": (0, -106), "waist": (-2, -94), "pelvis": (-4, -84),
-         "shl": (-8, -111), "ell": (4, -102), "wrl": (16, -98), "shr": (4, -111), "elr": (12, -122), "wrr": (14, -134),
-         "hipl": (-6, -84), "knl": (8, -76), "anl": (4, -60), "toel": (9, -58),
-         "hipr": (-2, -84), "knr": (10, -74), "anr": (6, -58), "toer": (11, -56)}
-    f += fk.body(r, build=0.8)
-    f += fk.head(0, -124, 0.8, 1, tilt=-0.1)
-    f += fk.hand(*r["wrl"], 0.2, 0.8, grip=True)
-    f += fk.hand(*r["wrr"], -math.pi / 2, 0.8, grip=True)
-    f += "M-3,-129 C-10,-132 -16,-138 -16,-146 C-12,-140 -7,-136 -2,-133 Z M3,-130 C8,-134 12,-140 10,-148 C15,-141 12,-134 5,-127 Z "
-    f += "M-8,-114 C-24,-114 -40,-106 -54,-100 C-40,-98 -24,-100 -10,-104 Z "
-    defs = _figure_defs("hr", (-0.8, -0.6), "#dce6ff", "#3a3040", "#07060a")
+    """A horned rider on a rearing horse, spear raised; the moon behind them rims them in
+    silver, and only the horse's eye burns."""
+    far_horse, horse, hair = _rearing_horse()
+    # The rider in picture pixels, seated astride: his near thigh lies along the horse's flank,
+    # the shin hangs to the stirrup, the trunk leans into the rear with the spear arm high.
+    rl = fk.leg((136, 200), (158, 216), (150, 244), (160, 248), 1.25, 1, boot=True)
+    rider = fk.torso((152, 146), (149, 158), (143, 180), (138, 196), 1.3, shoulders=11, waist_w=8, hips=10)
+    rider += fk.arm((156, 152), (176, 142), (184, 118), 1.2, 1)
+    rider += fk.fist(185, 116, -1.4, 1.1)
+    rider += fk.arm((148, 156), (166, 174), (186, 170), 1.15, 1)
+    rider += fk.fist(188, 170, -0.1, 1.0)
+    hx, hy, tilt = 157, 133, 0.15
+    rider += fk.face_profile(hx, hy, 1.3, 1, tilt)
+    # The helm over the skull with its cheek guard, and the two horns sweeping up and out.
+    rider += fk.smooth([fk.point(hx, hy, *q, s=1.3, tilt=tilt) for q in
+                        ((-6.6, 2.0), (-6.8, -4.4), (-3.6, -8.8), (1.0, -9.4), (5.0, -7.6), (6.4, -3.4), (3.6, -3.8),
+                         (2.6, 0.6), (3.4, 5.0), (0.6, 5.6), (-2.6, 4.0))])
+    for hq in (((-3.0, -7.0), (-11.0, -10.0), (-15.0, -20.0), (-12.0, -27.0), (-11.0, -18.0), (-6.0, -12.0), (-1.0, -8.8)),
+               ((2.6, -8.6), (7.0, -14.0), (7.0, -24.0), (3.0, -31.0), (10.0, -24.0), (11.0, -14.0), (5.4, -6.8))):
+        rider += fk.smooth([fk.point(hx, hy, *q, s=1.3, tilt=tilt) for q in hq])
+    cloak = fk.smooth([(150, 148), (132, 150), (108, 158), (86, 168), (62, 170), (76, 178), (58, 190), (84, 192),
+                       (104, 188), (124, 184), (140, 176)])
+    defs = _figure_defs("hr", (-0.8, -0.6), "#dce6ff", "#3c3848", "#07060a")
+    defs += rim_light("hrhide", -1.9, -1.4, "#dce6ff", blur=0.6, freq="0.03 0.06", seed=5, azimuth=200, gain=1.15)
+    defs += _figure_defs("hrf", (-0.8, -0.6), "#aeb8d8", "#1e1c26", "#040306")
+    # The moon is behind them to the upper left: what faces us is dark, lifting a little toward it.
+    for gid, near, far in (("hrbody", "#48445c", "#08070c"), ("hrfbody", "#2a2838", "#040306"),
+                           ("hrman", "#262230", "#040306")):
+        defs += ('<linearGradient id="%s" gradientUnits="userSpaceOnUse" x1="70" y1="110" x2="230" y2="370">'
+                 '<stop offset="0" stop-color="%s"/><stop offset="1" stop-color="%s"/></linearGradient>' % (gid, near, far))
     defs += linear("spear", [(0, "#8a6a4a", 1), (1, "#2a1a0a", 1)])
-    s = _figure("hr", f)
-    s += '<path d="M10,-112 L22,-178" stroke="url(#spear)" stroke-width="1.8"/>'
-    s += '<path d="M22,-178 L20.5,-186 L24,-196 L25,-185 Z" fill="#d8dee8" stroke="#30343c" stroke-width="0.4"/>'
-    ex, ey = fk.eye(36, -134, 1, 1)
-    s += '<circle cx="%.1f" cy="%.1f" r="1.1" fill="#ff6030" filter="url(#hrglint)"/>' % (47, -99)
+    defs += linear("hrcloak", [(0, "#3a0c10", 1), (1, "#0a0204", 1)], 0, 0, 1, 1)
     defs += glow("hrglint", 1, 1)
-    ex, ey = fk.eye(0, -124, 0.8, 1, -0.1)
-    s += '<circle cx="%.1f" cy="%.1f" r="0.6" fill="#ffe8d0"/>' % (ex, ey)
-    return doc(w, h, fk.place(s, 168, 396, 1.9), defs)
+    # Draw in a frame centred on the horse, so the figure gradients fall across it.
+    ox, oy = 150, 240
+    g = '<g transform="translate(%d,%d)">' % (-ox, -oy)
+    s = '<g transform="translate(%d,%d)">' % (ox, oy)
+    s += g + '<path d="%s" fill="url(#hrcloak)" filter="url(#hrrim)"/></g>' % cloak
+    s += _figure("hrf", g + "</g>") if False else ""
+    s += '<g filter="url(#hrfrim)"><g fill="url(#hrfbody)">%s%s</g></g>' % (g, _paths(far_horse)) + "</g>"
+    # The spear behind the rider's fist: a long ash shaft, a leaf blade at the top.
+    s += g + '<path d="M168,238 L196.6,38" stroke="url(#spear)" stroke-width="2.6" stroke-linecap="round"/>'
+    s += '<path d="M196.6,38 L193.4,26 L199,4 L201.6,27 Z" fill="#d8dee8" stroke="#30343c" stroke-width="0.5"/>'
+    s += '<path d="M193.6,42 l6,1" stroke="#6a4a2a" stroke-width="2.2"/></g>'
+    s += '<g filter="url(#hrhide)"><g fill="url(#hrbody)">%s%s</g></g>' % (g, _paths(horse + hair)) + "</g>"
+    # Moonlight grazing the muscles: the shoulder, the swell of the quarters, the cheek.
+    s += g + '<path d="M184,196 C176,210 176,226 184,240 M96,246 C108,252 118,266 120,282 M218,118 C224,122 228,128 226,136" ' \
+        'stroke="#6a7490" stroke-width="2" fill="none" opacity="0.55" filter="url(#hrsoft)"/></g>'
+    defs += '<filter id="hrsoft" x="-20%" y="-20%" width="140%" height="140%"><feGaussianBlur stdDeviation="1.4"/></filter>'
+    # The rider lit on his own, so his edge shows where he sits against the horse.
+    s += '<g filter="url(#hrrim)"><g fill="url(#hrman)">%s%s</g></g>' % (g, _paths(rider + rl)) + "</g>"
+    # The horse's eye burning red, its nostril and the reins from the fist to the bit.
+    s += g + '<circle cx="221" cy="112" r="1.9" fill="#ff6030" filter="url(#hrglint)"/>'
+    s += '<path d="M189,170 C206,160 226,150 240,148" stroke="#5a4a40" stroke-width="1" fill="none"/>'
+    s += '<path d="M248,146 l3,2" stroke="#000" stroke-width="1.4"/>'
+    # The rider's eye under the helm's brow and the line of his cheek.
+    ex, ey = fk.point(hx, hy, 3.3, -1.2, 1.3, 1, tilt)
+    s += '<circle cx="%.1f" cy="%.1f" r="0.9" fill="#ffe8d0"/>' % (ex, ey)
+    s += '<path d="M138,196 C146,197 152,199 158,203" stroke="#2a2430" stroke-width="3" fill="none"/></g></g>'
+    return doc(w, h, s, defs)
 
 
 def titan(w, h):
-    """An armoured titan seen from below, his great blade raised with its tip burning green at the
-    top right (the beam of the card starts there); the rest fades into the night."""
-    j = {"neck": (0, -82), "chest": (0, -70), "waist": (0, -52), "pelvis": (0, -44),
-         "shl": (-16, -76), "ell": (-24, -58), "wrl": (-22, -44), "shr": (16, -76), "elr": (28, -88), "wrr": (30, -102),
-         "hipl": (-8, -43), "knl": (-14, -22), "anl": (-16, -3), "toel": (-9, -1),
-         "hipr": (8, -43), "knr": (14, -22), "anr": (17, -3), "toer": (24, -1)}
-    f = fk.body(j, build=1.3)
-    f += fk.hand(*j["wrl"], math.pi / 2, 1.3, grip=True)
-    f += fk.hand(*j["wrr"], -math.pi / 2.4, 1.3, grip=True)
-    # Helm with a crest, great pauldrons, a skirt of plates.
-    f += "M-8,-98 C-8,-106 8,-106 8,-98 L8,-86 L4,-82 L-4,-82 L-8,-86 Z M-2,-106 C2,-116 10,-118 16,-114 C10,-112 4,-108 2,-104 Z "
-    f += "M-27,-80 C-27,-88 -14,-88 -10,-80 L-12,-70 C-20,-68 -26,-70 -27,-74 Z M27,-80 C27,-88 14,-88 10,-80 L12,-70 C20,-68 26,-70 27,-74 Z "
-    f += "M-14,-48 L14,-48 L17,-30 L-17,-30 Z "
-    defs = _figure_defs("ti", (1, -0.6), "#b8ffc0", "#5a6470", "#0a0c10")
-    defs += lit_texture("plate", "0.05", 9, 0, relief=2.2, gain=1.4)
-    defs += linear("tiblade", [(0, "#ffffff", 1), (0.5, "#a8b8c0", 1), (1, "#3a444a", 1)], 0, 0, 1, 0)
-    defs += radial("tiglow", [(0, "#d0ffd0", 0.9), (0.3, "#40ff60", 0.5), (1, "#00ff40", 0)])
-    defs += radial("tiback", [(0, "#1a3a24", 1), (1, "#000", 1)], cx=0.62, cy=0.2, r=0.8)
+    """An armoured titan seen from below, the hilt of his great blade in both gauntlets before
+    his chest, the blade standing up past his helm to a tip burning green at the top right (the
+    card's beam starts there). That fire is the one light: it rims his helm, pauldrons and the
+    plates on his right, lights the slit of his visor, and the rest sinks into the night."""
+    ox, oy, sc = 90, 384, 3.3
+    j = {"neck": (1, -84), "chest": (1, -74), "waist": (0, -57), "pelvis": (0, -47),
+         "shl": (-15, -78), "ell": (-17, -61), "wrl": (5, -57), "shr": (16, -78), "elr": (25, -66), "wrr": (8, -63),
+         "hipl": (-8, -45), "knl": (-13, -24), "anl": (-15, -3), "toel": (-8, -1),
+         "hipr": (8, -45), "knr": (14, -24), "anr": (16, -3), "toer": (23, -1)}
+    far = fk.leg(j["hipl"], j["knl"], j["anl"], j["toel"], 1.3, -1, boot=True)
+    far += fk.arm(j["shl"], j["ell"], j["wrl"], 1.35, -1)
+    f = fk.torso(j["neck"], j["chest"], j["waist"], j["pelvis"], 1.0, shoulders=17.5, waist_w=12.5, hips=13.5)
+    f += fk.leg(j["hipr"], j["knr"], j["anr"], j["toer"], 1.35, 1, boot=True)
+    f += fk.arm(j["shr"], j["elr"], j["wrr"], 1.4, 1)
+    # The great helm: a tall barrel with a crest, a jutting visor and a gorget down to the collar.
+    f += fk.smooth([(-7, -85), (-8, -95), (-6, -101), (0, -103.5), (6, -101.5), (9, -96), (10, -91), (8.5, -88), (7, -84),
+                    (0, -81)])
+    f += fk.smooth([(-3, -102), (-1, -108), (4, -111), (10, -110), (5, -107), (3, -103)])
+    # Great pauldrons over both shoulders, and a skirt of plates over the hips.
+    pauld = (fk.smooth([(-25, -78), (-23, -85), (-16, -88), (-8, -84), (-9, -76), (-14, -70), (-22, -70)]) +
+             fk.smooth([(25, -78), (23, -85), (16, -88), (8, -84), (9, -76), (14, -70), (22, -70)]))
+    skirt = fk.smooth([(-14, -52), (14, -52), (17, -41), (18, -31), (8, -30), (0, -32), (-8, -30), (-18, -31), (-17, -41)])
+    # A short light vector: at this scale the rim stays a thin edge.
+    defs = _figure_defs("ti", (0.4, -0.4), "#b8ffc0", "#4a5660", "#07090c", tex_seed=9)
+    defs += _figure_defs("tif", (0.4, -0.4), "#7ad88a", "#262e36", "#040506", tex_seed=10)
+    defs += linear("tiblade", [(0, "#3a464a", 1), (0.45, "#a8b8c0", 1), (0.55, "#e8fff0", 1), (1, "#7a9a88", 1)], 0, 0, 1, 0)
+    defs += radial("tiglow", [(0, "#f0fff0", 1), (0.18, "#a0ffb0", 0.85), (0.45, "#30e060", 0.35), (1, "#00ff40", 0)])
+    defs += radial("tiback", [(0, "#16402a", 1), (0.45, "#08160e", 1), (1, "#000000", 1)], cx=0.62, cy=0.12, r=0.9)
     defs += glow("tibloom", 3, 2)
-    defs += fade_to_black("tivig", inner=0.7)
+    defs += glow("tislit", 1.2, 2)
+    defs += fade_to_black("tivig", inner=0.72)
+    defs += ('<filter id="ticloud" x="0" y="0" width="100%" height="100%"><feTurbulence type="fractalNoise" '
+             'baseFrequency="0.012 0.03" numOctaves="4" seed="37"/><feColorMatrix type="matrix" values="0 0 0 0 0.1 '
+             '0 0 0 0 0.3 0 0 0 0 0.18 0 0 0 1.4 -0.55"/></filter>')
     s = '<rect width="%d" height="%d" fill="url(#tiback)"/>' % (w, h)
-    # The blade from the right fist to its tip at (130, 20) of the picture.
-    inner = fk.place(_figure("ti", f) + '<path d="M-5.5,-99.5 h11" stroke="#9aff9a" stroke-width="1.2" filter="url(#tibloom)"/>', 78, 300, 2.1)
-    fx, fy = 78 + 30 * 2.1, 300 - 102 * 2.1
-    s += '<path d="M%.1f,%.1f L128,18 L133,21 L%.1f,%.1f Z" fill="url(#tiblade)" stroke="#1a2024" stroke-width="0.6"/>' % (fx - 4, fy, fx + 4, fy + 2)
-    s += inner
-    s += '<circle cx="130" cy="20" r="26" fill="url(#tiglow)"/>'
-    s += '<path d="M130,6 V34 M116,20 H144" stroke="#eaffea" stroke-width="1.4" filter="url(#tibloom)"/>'
+    s += '<rect width="%d" height="%d" filter="url(#ticloud)" opacity="0.7"/>' % (w, h)
+    fig = _figure("tif", far)
+    fig += _figure("ti", f)
+    # Plate on plate: breastplate ridge, the lames of the skirt, the knee cops, each edge lit.
+    fig += ('<path d="M1,-80 C2,-72 1,-64 0,-56 M-13,-58 C-5,-55 6,-55 13,-58 M-16,-43 C-6,-41 6,-41 17,-43 '
+            'M-17,-36 C-6,-34 6,-34 18,-36" stroke="#0a0e10" stroke-width="1.1" fill="none"/>')
+    fig += ('<path d="M2,-79 C3,-72 2,-64 1,-57 M-13,-57 C-5,-54 6,-54 13,-57 M-16,-42 C-6,-40 6,-40 17,-42" '
+            'stroke="#7ab890" stroke-width="0.45" fill="none" opacity="0.7"/>')
+    fig += _figure("ti", pauld + skirt)
+    fig += ('<path d="M10,-84 C15,-86 20,-85 24,-80 M11,-80 C16,-81 20,-79 23,-75 M-10,-84 C-15,-86 -20,-85 -24,-80" '
+            'stroke="#0a0e10" stroke-width="0.9" fill="none"/>')
+    fig += '<circle cx="14" cy="-24" r="4" fill="#2a3238" stroke="#8ad8a0" stroke-width="0.5"/>'
+    # The visor's slit burning with the blade's green, and the breathing holes below it.
+    fig += '<path d="M0,-94.5 L9.4,-94" stroke="#b0ffb8" stroke-width="1.2" filter="url(#tislit)"/>'
+    fig += '<path d="M5,-90 h0.1 M7,-90 h0.1 M5,-88 h0.1 M7,-88 h0.1" stroke="#2a4a34" stroke-width="0.8" stroke-linecap="round"/>'
+    # The great blade stands up from the two fists to its tip at (130, 20) of the picture.
+    gx, gy = ox + 7 * sc, oy - 71 * sc
+    tx, ty = 130, 20
+    ln = math.hypot(tx - gx, ty - gy)
+    ux, uy = (tx - gx) / ln, (ty - gy) / ln
+    nx, ny = -uy, ux
+    bw = 7.0
+    blade = ('<path d="M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z" fill="url(#tiblade)" stroke="#0a1210" stroke-width="0.6"/>'
+             % (gx + nx * bw, gy + ny * bw, tx - ux * 14 + nx * bw * 0.7, ty - uy * 14 + ny * bw * 0.7, tx, ty,
+                tx - ux * 14 - nx * bw * 0.7, ty - uy * 14 - ny * bw * 0.7) + '')
+    blade = blade.replace("Z\"", "L%.1f,%.1f Z\"" % (gx - nx * bw, gy - ny * bw))
+    blade += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#1a2622" stroke-width="1.2"/>' % (gx + ux * 6, gy + uy * 6, tx - ux * 26, ty - uy * 26)
+    blade += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#d8ffe0" stroke-width="0.8" opacity="0.8"/>' % (
+        gx + ux * 8 - nx * 2.5, gy + uy * 8 - ny * 2.5, tx - ux * 16 - nx * 1.6, ty - uy * 16 - ny * 1.6)
+    blade += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#3a4a44" stroke-width="4.6" stroke-linecap="round"/>' % (
+        gx + nx * 17, gy + ny * 17, gx - nx * 17, gy - ny * 17)
+    blade += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#a0e8b0" stroke-width="1" stroke-linecap="round" opacity="0.8"/>' % (
+        gx + nx * 16, gy + ny * 16 - 1.4, gx - nx * 16, gy - ny * 16 - 1.4)
+    s += '<g transform="translate(%s,%s) scale(%s)">%s</g>' % (ox, oy, sc, fig)
+    s += blade
+    # The gauntlets closed round the grip, one above the other, over the blade's hilt.
+    fists = fk.fist(j["wrr"][0] + 0.5, j["wrr"][1] + 0.5, -1.5, 1.5) + fk.fist(j["wrl"][0] + 1, j["wrl"][1] + 1.5, -1.5, 1.5)
+    s += '<g transform="translate(%s,%s) scale(%s)">%s</g>' % (ox, oy, sc, _figure("ti", fists))
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#1a1e22" stroke-width="5" stroke-linecap="round"/>' % (
+        gx - ux * 54, gy - uy * 54, gx - ux * 60, gy - uy * 60)
+    # The fire at the tip.
+    s += '<circle cx="%d" cy="%d" r="30" fill="url(#tiglow)"/>' % (tx, ty)
+    s += '<path d="M%d,%d V%d M%d,%d H%d" stroke="#f0fff0" stroke-width="1.4" filter="url(#tibloom)"/>' % (
+        tx, ty - 16, ty + 16, tx - 16, ty, tx + 16)
     s += '<rect width="%d" height="%d" fill="url(#tivig)"/>' % (w, h)
     return doc(w, h, s, defs)
 
 
 def statue(w, h):
-    """A stone statue of a master builder on a plinth: dividers raised in his right hand, a mallet
-    hanging from his left, a mason's apron; weathered stone under the moon, rimmed from the left."""
-    j = {"neck": (0, -83), "chest": (0, -72), "waist": (0, -56), "pelvis": (0, -47),
-         "shl": (-12, -77), "ell": (-16, -61), "wrl": (-17, -47), "shr": (12, -77), "elr": (24, -72), "wrr": (30, -86),
-         "hipl": (-6, -46), "knl": (-8, -25), "anl": (-9, -3), "toel": (-2, -1),
-         "hipr": (6, -46), "knr": (10, -25), "anr": (12, -3), "toer": (19, -1)}
-    f = fk.body(j, build=1.05)
-    f += fk.head(1, -91, 1.0, 1)
-    f += fk.hand(*j["wrl"], math.pi / 2, 1.0, grip=True)
-    f += fk.hand(*j["wrr"], -math.pi / 2.6, 1.0, grip=True)
-    # Apron over the hips, a short cloak on the shoulders and a cap.
-    f += "M-11,-56 L11,-56 L13,-30 L-13,-30 Z "
-    f += "M-14,-80 C-6,-86 6,-86 14,-80 L20,-66 L-20,-62 Z "
-    f += "M-5,-97 C-2,-101 6,-101 8,-96 L6,-93 L-5,-93 Z "
-    defs = _figure_defs("st", (-1, -0.4), "#eef2ff", "#c4c8d2", "#1c2028", tex_seed=12)
-    s = ""
-    # Mallet hanging from the left fist.
-    mx, my = j["wrl"][0], j["wrl"][1] + 4
-    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#5a606a" stroke-width="2.2"/>' % (mx, my, mx, my + 16)
-    s += '<rect x="%.1f" y="%.1f" width="12" height="7" rx="1" fill="#6a707a"/>' % (mx - 6, my + 15)
-    s += _figure("st", f)
-    # Dividers held up by their hinge, the two points opened downward: the measure of his craft.
-    hx, hy = j["wrr"][0] + 5, j["wrr"][1] - 9
-    s += ('<path d="M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z" fill="#4a505c" '
-          'stroke="#2a2e38" stroke-width="0.3"/>' % (hx - 1, hy, hx + 5, hy + 26, hx + 1, hy, hx + 1, hy, hx + 17, hy + 19,
-                                                     hx + 2.4, hy - 0.6))
-    s += '<circle cx="%.1f" cy="%.1f" r="2.4" fill="#9aa0ac" stroke="#2a2e38" stroke-width="0.4"/>' % (hx, hy)
-    s += '<path d="M%.1f,%.1f l0,-4" stroke="#7a808c" stroke-width="1.4"/>' % (hx, hy - 2)
-    ex, ey = fk.eye(1, -91, 1.0, 1)
-    s += '<path d="M%.1f,%.1f l2.4,0" stroke="#2a2e38" stroke-width="1"/>' % (ex - 1, ey)
-    # Cracks and weathering over the stone.
-    s += '<path d="M-6,-70 L-3,-62 L-5,-56 M8,-40 L6,-30 L9,-22 M-10,-20 L-8,-12" stroke="#3a3e48" stroke-width="0.6" fill="none"/>'
-    # The plinth, with a moulded top.
-    plinth = ('<path d="M-34,0 L34,0 L38,4 L38,8 L32,8 L32,26 L38,26 L38,32 L-38,32 L-38,26 L-32,26 L-32,8 L-38,8 '
-              'L-38,4 Z" fill="url(#stplinth)" filter="url(#stone)"/>')
-    plinth += '<path d="M-38,4 L38,4 M-32,8 L32,8 M-32,26 L32,26" stroke="#cfdcff" stroke-width="0.6" opacity="0.6"/>'
-    defs += linear("stplinth", [(0, "#b8bcc8", 1), (0.5, "#6a707c", 1), (1, "#2a2e38", 1)], 0, 0, 1, 0)
-    body_svg = fk.place(plinth + s, 118, 160, 1.45)
-    return doc(w, h, body_svg, defs)
+    """A stone statue of a master builder on a plinth: bearded, in a mason's long tunic and
+    apron, dividers raised high in his right hand, the rolled plans in the crook of his left;
+    weathered stone under the moon, lit and rimmed from the upper left."""
+    j = {"neck": (0, -82), "chest": (0, -72), "waist": (0, -57), "pelvis": (0, -47),
+         "shr": (12, -77), "elr": (24, -84), "wrr": (28, -100), "shl": (-12, -77), "ell": (-17, -61), "wrl": (-4, -58)}
+    f = fk.torso(j["neck"], j["chest"], j["waist"], j["pelvis"], 1.0, shoulders=13.5, waist_w=10.5, hips=12)
+    # The long tunic falling to mid-calf, flaring a little at the hem; the legs stand below it.
+    f += fk.smooth([(-13, -70), (13, -70), (12, -56), (15, -36), (18, -16), (10, -13), (2, -15), (-6, -13), (-16, -15),
+                    (-16, -36), (-12, -56)])
+    f += fk.leg((-6, -30), (-6.5, -18), (-7, -3), (-13, -1), 1.05, -1)
+    f += fk.leg((7, -30), (8, -18), (9, -3), (16, -1), 1.05, 1)
+    f += fk.arm(j["shr"], j["elr"], j["wrr"], 1.05, 1) + fk.fist(j["wrr"][0], j["wrr"][1] - 1, -math.pi / 2, 0.95)
+    f += fk.arm(j["shl"], j["ell"], j["wrl"], 1.05, -1) + fk.fist(j["wrl"][0] + 1, j["wrl"][1], 0.3, 0.95)
+    # Head raised toward the dividers: cap, beard to the chest.
+    hx, hy, tilt = 2, -90, -0.12
+    f += fk.face_profile(hx, hy, 1.0, 1, tilt)
+    f += fk.smooth([fk.point(hx, hy, *q, tilt=tilt) for q in
+                    ((-6.2, -1.0), (-6.4, -5.6), (-3.4, -9.4), (1.4, -9.8), (5.2, -8.0), (6.0, -5.6), (1.0, -6.2), (-3.0, -4.4))])
+    f += fk.smooth([fk.point(hx, hy, *q, tilt=tilt) for q in
+                    ((-1.0, 3.4), (2.4, 5.0), (5.4, 4.8), (6.0, 8.0), (4.4, 12.4), (1.6, 14.6), (-0.6, 11.0), (-2.4, 7.0))])
+    defs = _figure_defs("st", (-1, -0.5), "#f0f2f8", "#aeb4c2", "#363c48", tex_seed=12)
+    defs += linear("stplinth", [(0, "#c8ccd6", 1), (0.5, "#6a707c", 1), (1, "#262a34", 1)], 0, 0, 1, 0)
+    defs += linear("stscroll", [(0, "#dfe2ea", 1), (1, "#5a606c", 1)], 0, 0, 0, 1)
+    s = _figure("st", f)
+    # Carved folds of the tunic and the apron over it, the belt at the waist.
+    s += ('<path d="M-8,-50 C-10,-38 -12,-26 -13,-16 M3,-50 C4,-36 5,-26 6,-16 M10,-50 C12,-38 14,-28 16,-17" '
+          'stroke="#4a505c" stroke-width="0.9" fill="none" opacity="0.8"/>')
+    s += ('<path d="M-7,-56 L8,-56 L10,-34 L-9,-34 Z" fill="#8a909c" stroke="#3a404c" stroke-width="0.6" '
+          'filter="url(#strim)"/>')
+    s += '<path d="M-12,-57 C-4,-55 6,-55 12,-57" stroke="#3a404c" stroke-width="2" fill="none"/>'
+    # The rolled plans in the crook of the left arm, their end toward us.
+    s += '<path d="M-18,-62 L6,-52 L4,-47 L-20,-57 Z" fill="url(#stscroll)" stroke="#3a404c" stroke-width="0.5"/>'
+    s += '<ellipse cx="5" cy="-49.5" rx="1.6" ry="2.8" fill="#9aa0ac" stroke="#3a404c" stroke-width="0.5" transform="rotate(22 5 -49.5)"/>'
+    s += _figure("st", fk.fist(j["wrl"][0] + 1, j["wrl"][1], 0.3, 0.95))
+    # The dividers held up by their hinge, the two legs opened downward: the measure of his craft.
+    hx2, hy2 = j["wrr"][0] + 0.5, j["wrr"][1] - 7
+    s += ('<path d="M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z M%.1f,%.1f L%.1f,%.1f L%.1f,%.1f Z" fill="#aeb4c0" '
+          'stroke="#2a2e38" stroke-width="0.35"/>' % (hx2 - 1, hy2, hx2 + 5, hy2 + 29, hx2 + 0.6, hy2, hx2 + 0.4, hy2,
+                                                      hx2 + 19, hy2 + 22, hx2 + 1.8, hy2 - 0.6))
+    s += '<circle cx="%.1f" cy="%.1f" r="2.2" fill="#d8dce6" stroke="#2a2e38" stroke-width="0.4"/>' % (hx2, hy2)
+    s += _figure("st", fk.fist(j["wrr"][0], j["wrr"][1] - 1, -math.pi / 2, 0.95))
+    # The eye under the brow, carved; the cap's band.
+    ex, ey = fk.point(hx, hy, 3.2, -1.4, 1.0, 1, tilt)
+    s += '<path d="M%.1f,%.1f q1.4,-0.8 2.6,0" stroke="#2a2e38" stroke-width="0.8" fill="none"/>' % (ex - 1.2, ey)
+    bx, by = fk.point(hx, hy, -6.0, -4.6, 1.0, 1, tilt)
+    ex2, ey2 = fk.point(hx, hy, 5.6, -6.2, 1.0, 1, tilt)
+    s += '<path d="M%.1f,%.1f L%.1f,%.1f" stroke="#4a505c" stroke-width="1" opacity="0.8"/>' % (bx, by, ex2, ey2)
+    # Cracks and streaks of weathering down the stone.
+    s += ('<path d="M-6,-72 L-3,-64 L-5,-58 M9,-44 L7,-34 L10,-24 M-12,-30 L-10,-22 M20,-80 L22,-76" stroke="#2e333e" '
+          'stroke-width="0.6" fill="none"/>')
+    # The plinth, with a moulded top and base, its face lit from the left.
+    plinth = ('<path d="M-30,0 L30,0 L34,4 L34,8 L28,8 L28,26 L34,26 L34,32 L-34,32 L-34,26 L-28,26 L-28,8 L-34,8 '
+              'L-34,4 Z" fill="url(#stplinth)" filter="url(#stone)"/>')
+    plinth += '<path d="M-34,4 L34,4 M-28,8 L28,8 M-28,26 L28,26" stroke="#cfdcff" stroke-width="0.6" opacity="0.6"/>'
+    plinth += '<path d="M-16,15 h32 M-16,19 h32" stroke="#2a2e38" stroke-width="0.8" opacity="0.7"/>'
+    return doc(w, h, fk.place(plinth + s, 118, 160, 1.45), defs)
 
 
 def reclining_woman(w, h):

@@ -193,21 +193,141 @@ def frost(w, h):
     return doc(w, h, g, d)
 
 
+def _billows(rng, cx, base, top, width, turrets):
+    """The puffs of one cumulus mass: a broad foot and a few towers of stacked billows that narrow
+    as they climb. Returns (x, y, r) circles, lowest first so the lit tops lie over the bodies."""
+    out = []
+    # The foot: a long low row of fat puffs.
+    x = cx - width / 2
+    while x < cx + width / 2:
+        r = rng.uniform(40, 75)
+        out.append((x, base - r * 0.55 + rng.uniform(-10, 10), r))
+        x += r * rng.uniform(0.7, 1.0)
+    for _ in range(turrets):
+        tx = cx + rng.uniform(-0.32, 0.32) * width
+        ttop = top + rng.uniform(0, 0.45) * (base - top)
+        tw = rng.uniform(0.16, 0.3) * width
+        y = base - tw * 0.3
+        while y > ttop:
+            t = (base - y) / max(1.0, base - ttop)
+            r = tw * (0.55 - 0.25 * t) * rng.uniform(0.75, 1.1)
+            for _k in range(2):
+                out.append((tx + rng.uniform(-0.45, 0.45) * tw * (1 - 0.5 * t), y + rng.uniform(-8, 8), r * rng.uniform(0.7, 1.0)))
+            y -= r * rng.uniform(0.55, 0.8)
+            tx += rng.uniform(-0.05, 0.08) * tw
+        out.append((tx, ttop + tw * 0.12, tw * 0.2))
+    out.sort(key=lambda c: -c[1])
+    return out
+
+
+def _cloud_filter(id_, seed, warp, blur, rim, rim_opacity, tex_gain):
+    """Ragged puffs: the edges torn by noise, the body mottled by lit noise, and a thin moonlit rim
+    on the edges facing the moon (up and to the right)."""
+    return ('<filter id="%s" x="-10%%" y="-15%%" width="120%%" height="130%%" color-interpolation-filters="sRGB">'
+            '<feTurbulence type="fractalNoise" baseFrequency="0.028" numOctaves="3" seed="%d" result="w"/>'
+            '<feDisplacementMap in="SourceGraphic" in2="w" scale="%s" xChannelSelector="R" yChannelSelector="G" result="d"/>'
+            '<feGaussianBlur in="d" stdDeviation="%s" result="db"/>'
+            '<feTurbulence type="fractalNoise" baseFrequency="0.006 0.01" numOctaves="3" seed="%d" result="n"/>'
+            '<feDiffuseLighting in="n" surfaceScale="2.5" lighting-color="#ffffff" result="l">'
+            '<feDistantLight azimuth="300" elevation="40"/></feDiffuseLighting>'
+            '<feComposite in="db" in2="l" operator="arithmetic" k1="%s" k2="%s" k3="0" k4="0" result="m"/>'
+            '<feComposite in="m" in2="db" operator="in" result="body"/>'
+            '<feOffset in="db" dx="-5" dy="6" result="sh"/>'
+            '<feComposite in="db" in2="sh" operator="out" result="edge"/>'
+            '<feGaussianBlur in="edge" stdDeviation="2" result="soft"/>'
+            '<feFlood flood-color="%s" flood-opacity="%s"/>'
+            '<feComposite in2="soft" operator="in"/>'
+            '<feComposite in2="db" operator="in" result="rim"/>'
+            '<feMerge><feMergeNode in="body"/><feMergeNode in="rim"/></feMerge></filter>'
+            % (id_, seed, warp, blur, seed + 50, tex_gain, 1.0 - tex_gain * 0.55, rim, rim_opacity))
+
+
 def storm_clouds(w, h):
-    """Grey storm clouds over the intro's night: heavy below, thinning upward into the dark, with
-    a soft top edge, lit from above by a hidden moon."""
-    d = linear("sky", [(0, "#000000", 1), (0.35, "#0c1018", 1), (1, "#2a3040", 1)])
-    d += painted_sky("cloudlow", "0.004 0.012", 11, "#8a94a8", density=1.9, bias=-0.55)
-    d += painted_sky("cloudhigh", "0.007 0.02", 23, "#c8d0e0", density=1.6, bias=-0.7)
-    d += painted_sky("cloudfar", "0.003 0.009", 5, "#4a5468", density=1.5, bias=-0.35)
-    d += linear("cloudmask", [(0, "#000", 1), (0.22, "#000", 1), (0.55, "#fff", 1), (1, "#fff", 1)])
-    d += linear("lowshade", [(0, "#000", 0), (0.7, "#000", 0.15), (1, "#000", 0.55)])
-    d += '<mask id="softtop"><rect width="%d" height="%d" fill="url(#cloudmask)"/></mask>' % (w, h)
+    """The storm the intro scrolls past: towering cumulus in three planes, their tops lit by the
+    moon up to the right, their bellies heavy and dark, rain hanging in shafts beneath them. The
+    top rows fade into the black night (the intro draws it on black at row 350); at 720 rows the
+    cliffs hide all below row 230, so the towers' lit heads sit in the upper third."""
+    rng = random.Random(606)
+    d = linear("sky", [(0, "#000000", 1), (0.12, "#02040b", 1), (0.5, "#0a1430", 1), (1, "#111a2e", 1)])
+    d += linear("softtop", [(0, "#000", 1), (0.05, "#000", 0.85), (0.2, "#000", 0)])
+    d += painted_sky("haze", "0.002 0.01", 5, "#2a3650", density=1.4, bias=-0.3)
+    d += painted_sky("scud", "0.004 0.03", 17, "#05070d", density=2.2, bias=-0.6)
+    # Rain: fine streaks, long and nearly upright.
+    d += ('<filter id="rainstreaks" x="0" y="0" width="100%" height="100%" color-interpolation-filters="sRGB">'
+          '<feTurbulence type="fractalNoise" baseFrequency="0.09 0.004" numOctaves="2" seed="31" result="n"/>'
+          '<feColorMatrix in="n" type="matrix" values="0 0 0 0 1 0 0 0 0 1 0 0 0 0 1 2.6 0 0 0 -0.95" result="a"/>'
+          '<feComposite in="SourceGraphic" in2="a" operator="in"/></filter>')
     s = '<rect width="%d" height="%d" fill="url(#sky)"/>' % (w, h)
-    s += '<g mask="url(#softtop)">'
-    s += '<rect width="%d" height="%d" fill="#fff" filter="url(#cloudfar)"/>' % (w, h)
-    s += '<rect width="%d" height="%d" fill="#fff" filter="url(#cloudlow)"/>' % (w, h)
-    s += '<rect width="%d" height="%d" fill="#fff" filter="url(#cloudhigh)" opacity="0.7"/>' % (w, h)
-    s += "</g>"
-    s += '<rect width="%d" height="%d" fill="url(#lowshade)"/>' % (w, h)
+    s += '<rect width="%d" height="%d" fill="#fff" filter="url(#haze)" opacity="0.8"/>' % (w, h)
+    # Three planes: far banks low and pale, the towering storm, and near dark scud. Each plane's
+    # puffs: lit colour at the top, the body, the belly.
+    planes = [
+        dict(n=12, base=(280, 330), top=(120, 180), width=(300, 560), turrets=(2, 4), warp=22, blur=4,
+             lit="#56648a", body="#2e3a58", belly="#18203a", rim="#9aaad0", rim_op=0.3, tex=0.35, shaft=0.0),
+        dict(n=7, base=(330, 380), top=(70, 130), width=(620, 1000), turrets=(3, 5), warp=34, blur=2.6,
+             lit="#bcc8e4", body="#444e68", belly="#10141f", rim="#cfdcff", rim_op=0.55, tex=0.45, shaft=0.55),
+        dict(n=9, base=(610, 640), top=(460, 520), width=(420, 700), turrets=(1, 3), warp=36, blur=2.2,
+             lit="#2c364e", body="#12182a", belly="#05070c", rim="#8a9ac0", rim_op=0.35, tex=0.4, shaft=0.0),
+    ]
+    for k, pl in enumerate(planes):
+        n = pl["n"]
+        span = (w + 400) / n
+        for i in range(n):
+            cx = -200 + span * (i + rng.uniform(0.3, 0.7))
+            base = rng.uniform(*pl["base"])
+            top = rng.uniform(*pl["top"])
+            width = rng.uniform(*pl["width"])
+            puffs = _billows(rng, cx, base, top, width, rng.randint(*pl["turrets"]))
+            mid = "m%d_%d" % (k, i)
+            # Each puff is lit from the moon's side and falls into shadow on the far side.
+            d += ('<radialGradient id="p%s" cx="0.58" cy="0.38" r="0.62" fx="0.66" fy="0.22">'
+                  '<stop offset="0" stop-color="%s"/><stop offset="0.75" stop-color="%s"/>'
+                  '<stop offset="1" stop-color="%s"/></radialGradient>' % (mid, pl["lit"], pl["body"], pl["belly"]))
+            top_y = min(y - r for _, y, r in puffs)
+            # The belly darkens toward the base of the whole mass, not of each puff.
+            d += ('<linearGradient id="b%s" gradientUnits="userSpaceOnUse" x1="0" y1="%.0f" x2="0" y2="%.0f">'
+                  '<stop offset="0" stop-color="#000" stop-opacity="0"/><stop offset="0.45" stop-color="#000" '
+                  'stop-opacity="0.3"/><stop offset="1" stop-color="#000" stop-opacity="0.92"/></linearGradient>'
+                  % (mid, top_y, base + 20))
+            circles = "".join('<circle cx="%.1f" cy="%.1f" r="%.1f"/>' % c for c in puffs)
+            d += '<clipPath id="c%s">%s</clipPath>' % (mid, circles)
+            d += _cloud_filter("f" + mid, 100 + k * 20 + i, pl["warp"], pl["blur"], pl["rim"], pl["rim_op"], pl["tex"])
+            g = '<g fill="url(#p%s)">%s</g>' % (mid, circles)
+            g += '<rect x="%.0f" y="%.0f" width="%.0f" height="%.0f" fill="url(#b%s)" clip-path="url(#c%s)"/>' % (
+                cx - width, top_y - 10, width * 2, base - top_y + 120, mid, mid)
+            if pl["shaft"] and rng.random() < 0.9:
+                # Rain hanging from the belly, leaning with the wind, thinning as it falls.
+                sx = cx + rng.uniform(-0.2, 0.2) * width
+                sw = width * rng.uniform(0.35, 0.6)
+                d += ('<linearGradient id="r%s" x1="0" y1="0" x2="0" y2="1"><stop offset="0" stop-color="#8a96b0" '
+                      'stop-opacity="%s"/><stop offset="0.5" stop-color="#6a7690" stop-opacity="%s"/>'
+                      '<stop offset="1" stop-color="#6a7690" stop-opacity="0"/></linearGradient>'
+                      % (mid, pl["shaft"], pl["shaft"] * 0.5))
+                d += ('<linearGradient id="e%s"><stop offset="0" stop-color="#fff" stop-opacity="0"/>'
+                      '<stop offset="0.3" stop-color="#fff" stop-opacity="1"/><stop offset="0.7" stop-color="#fff" '
+                      'stop-opacity="1"/><stop offset="1" stop-color="#fff" stop-opacity="0"/></linearGradient>'
+                      '<mask id="k%s" maskContentUnits="userSpaceOnUse"><rect x="%.0f" y="%.0f" width="%.0f" height="%.0f" '
+                      'fill="url(#e%s)"/></mask>' % (mid, mid, sx - sw / 2 - 60, base - 60, sw + 120, h - base + 80, mid))
+                s += ('<g transform="translate(%.0f,0) skewX(-9) translate(%.0f,0)"><g mask="url(#k%s)">'
+                      '<rect x="%.0f" y="%.0f" width="%.0f" height="%.0f" fill="url(#r%s)" filter="url(#rainstreaks)"/>'
+                      '<rect x="%.0f" y="%.0f" width="%.0f" height="%.0f" fill="url(#r%s)" opacity="0.35"/></g></g>'
+                      % (sx, -sx, mid, sx - sw / 2, base - 60, sw, h - base + 80, mid,
+                         sx - sw / 2, base - 60, sw, h - base + 80, mid))
+            s += '<g filter="url(#f%s)">%s</g>' % (mid, g)
+        if k == 0:
+            # Mist between the far banks and the storm: the further plane sinks into the night.
+            s += '<rect y="200" width="%d" height="%d" fill="#1c2a48" opacity="0.35" filter="url(#haze)"/>' % (w, h - 200)
+            # The storm's dark shelf: one heavy base that the towers stand on.
+            edge = [(x, 300 + 28 * math.sin(x / 173.0 + 1.3) + 16 * math.sin(x / 61.0) + rng.uniform(-6, 6))
+                    for x in range(-40, w + 80, 40)]
+            shelf = "M-40,%d " % (h + 10) + " ".join("L%.0f,%.0f" % q for q in edge) + " L%d,%d Z" % (w + 80, h + 10)
+            d += linear("shelf", [(0, "#1c2436", 1), (0.35, "#0c101a", 1), (1, "#04060c", 1)])
+            s += '<path d="%s" fill="url(#shelf)" filter="url(#shelfsoft)"/>' % shelf
+            d += ('<filter id="shelfsoft" x="0" y="-10%" width="100%" height="120%">'
+                  '<feTurbulence type="fractalNoise" baseFrequency="0.02 0.03" numOctaves="3" seed="9" result="w"/>'
+                  '<feDisplacementMap in="SourceGraphic" in2="w" scale="40" xChannelSelector="R" yChannelSelector="G"/>'
+                  '<feGaussianBlur stdDeviation="5"/></filter>')
+    d += linear("scudfade", [(0, "#fff", 0), (0.4, "#fff", 1), (1, "#fff", 1)])
+    s += '<rect y="440" width="%d" height="%d" fill="url(#scudfade)" filter="url(#scud)"/>' % (w, h - 440)
+    s += '<rect width="%d" height="%d" fill="url(#softtop)"/>' % (w, h)
     return doc(w, h, s, d)

@@ -112,16 +112,6 @@ def jagged(rng, x0, y0, x1, y1, steps, spread):
     return out
 
 
-def bolt_path(rng, x0, y0, x1, y1, steps, spread, width):
-    line = jagged(rng, x0, y0, x1, y1, steps, spread)
-    left, right = [], []
-    n = len(line)
-    for i, (x, y) in enumerate(line):
-        w = width * (1 - i / n) + 1
-        left.append((x - w, y))
-        right.append((x + w, y))
-    return pts(left + right[::-1])
-
 
 def flame(cx, base, w, h, seed, colours=("#ffef9a", "#ff9a1a", "#c81c00")):
     """Three layered tongues of fire rising from (cx, base)."""

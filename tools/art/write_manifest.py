@@ -1,20 +1,21 @@
 #!/usr/bin/env python3
 """write_manifest.py -- writes data/art/pictures.txt, the list of every picture of the game.
 
-Run once by hand when a picture is added; the build, the C++ catalogue test and the art
-generator all read the written list.
+Run once by hand when a picture is added; the build (which writes the game's picture catalogue
+from it) and the art generator read the written list.
 """
 import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from card_pictures import card_picture  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "..", "..", "data", "art", "pictures.txt")
 
 MAGENTA, NEAR_MAGENTA, BOLT_GREEN, FLAME_GREEN, BURST_BLUE = (
     "FF00FF", "FF01FC", "09FF03", "03BB1D", "0000FF")
-
-
-def card_picture(n):
-    return "Form3.Image%d" % (n + 7 if n <= 5 else n + 8)
 
 
 def card_width(n):

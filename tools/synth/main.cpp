@@ -1,6 +1,8 @@
 // main.cpp -- vellmoor-synth OUTDIR: renders the effects of the game into OUTDIR.
 #include <exception>
 #include <iostream>
+#include <stdexcept>
+#include <string>
 
 #include "mastering.h"
 #include "sound_bank.h"
@@ -20,11 +22,20 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
+        // Every sound the game's table says is made by a recipe must have one.
+        for (int n = 1; n <= vm::kSoundCount; ++n) {
+            const vm::SoundFile& file = vm::kSoundFiles[std::size_t(n)];
+            if (file.made != vm::SoundMade::Recipe) continue;
+            bool found = false;
+            for (const auto& recipe : synth::SoundBank())
+                found = found || vm::SoundNumber(recipe.sound) == n;
+            if (!found) throw std::runtime_error(std::string("no recipe for ") + file.file);
+        }
         for (const auto& recipe : synth::SoundBank()) {
             synth::StereoBuffer sound = recipe.render();
             synth::FadeOut(sound, kEndFadeSeconds);
             synth::SetLevel(sound, kEffectLevelDb);
-            synth::WriteWav(std::string(argv[1]) + "/" + recipe.fileName, sound);
+            synth::WriteWav(std::string(argv[1]) + "/" + vm::FileOf(recipe.sound).file, sound);
         }
     } catch (const std::exception& e) {
         std::cerr << "vellmoor-synth: " << e.what() << "\n";

@@ -335,22 +335,22 @@ StereoBuffer Haunt() {
 
 const std::vector<SoundRecipe>& SoundBank() {
     static const std::vector<SoundRecipe> bank = {
-        {"architect.wav", Architect},
-        {"blacksheep2.wav", BlackSheep},
-        {"rose.wav", Rose},
-        {"seduction.wav", Seduction},
-        {"titan.wav", Titan},
-        {"warbeast.wav", WarBeast},
-        {"warrioress.wav", Warrioress},
-        {"frost.wav", Frost},
-        {"lightning.wav", Lightning},
-        {"blacklight.wav", Blacklight},
-        {"drake.wav", Drake},
-        {"showb.wav", ShowB},
-        {"shatter.wav", Shatter},
-        {"boom.wav", BoomSound},
-        {"drip.wav", Drip},
-        {"haunt2.wav", Haunt},
+        {vm::Sound::Architect, Architect},
+        {vm::Sound::BlackSheep, BlackSheep},
+        {vm::Sound::Rose, Rose},
+        {vm::Sound::Seduction, Seduction},
+        {vm::Sound::Titan, Titan},
+        {vm::Sound::WarBeast, WarBeast},
+        {vm::Sound::Warrioress, Warrioress},
+        {vm::Sound::Frost, Frost},
+        {vm::Sound::Lightning, Lightning},
+        {vm::Sound::Blacklight, Blacklight},
+        {vm::Sound::Drake, Drake},
+        {vm::Sound::ShowCard, ShowB},
+        {vm::Sound::Shatter, Shatter},
+        {vm::Sound::Boom, BoomSound},
+        {vm::Sound::Drip, Drip},
+        {vm::Sound::Haunt, Haunt},
     };
     return bank;
 }

@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "sound_buffer.h"
+#include "state/sounds.h"
 
 namespace synth {
 
 struct SoundRecipe {
-    std::string fileName;      // as the sound player opens it
+    vm::Sound sound;           // its file comes from the game's sound table
     StereoBuffer (*render)();  // deterministic: the same samples on every build
 };
 

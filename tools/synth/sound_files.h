@@ -1,26 +1,26 @@
-// sound_files.h -- the twenty sound files of the game, in the order of its sound players.
+// sound_files.h -- the twenty sound files of the game, in the order of its sound players, as the
+// game's own sound table lists them.
 #pragma once
+
+#include <array>
+
+#include "state/sounds.h"
 
 namespace synth {
 
-enum class SoundUse { kEffect, kMusic, kLoop };
+using vm::SoundUse;
 
 struct SoundFile {
     const char* name;
     SoundUse use;
 };
 
-inline constexpr SoundFile kSoundFiles[] = {
-    {"carpathian.wav", SoundUse::kMusic},   {"architect.wav", SoundUse::kEffect},
-    {"blacksheep2.wav", SoundUse::kEffect}, {"courtesan.wav", SoundUse::kEffect},
-    {"rose.wav", SoundUse::kEffect},        {"seduction.wav", SoundUse::kEffect},
-    {"titan.wav", SoundUse::kEffect},       {"warbeast.wav", SoundUse::kEffect},
-    {"warrioress.wav", SoundUse::kEffect},  {"druids.wav", SoundUse::kEffect},
-    {"frost.wav", SoundUse::kEffect},       {"lightning.wav", SoundUse::kEffect},
-    {"blacklight.wav", SoundUse::kEffect},  {"drake.wav", SoundUse::kEffect},
-    {"showb.wav", SoundUse::kEffect},       {"drums.wav", SoundUse::kLoop},
-    {"shatter.wav", SoundUse::kEffect},     {"boom.wav", SoundUse::kEffect},
-    {"drip.wav", SoundUse::kEffect},        {"haunt2.wav", SoundUse::kEffect},
-};
+inline constexpr std::array<SoundFile, vm::kSoundCount> kSoundFiles = [] {
+    std::array<SoundFile, vm::kSoundCount> files{};
+    for (int n = 1; n <= vm::kSoundCount; ++n)
+        files[std::size_t(n - 1)] = {vm::kSoundFiles[std::size_t(n)].file,
+                                     vm::kSoundFiles[std::size_t(n)].use};
+    return files;
+}();
 
 }  // namespace synth

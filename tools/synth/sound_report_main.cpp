@@ -14,9 +14,9 @@ namespace {
 
 const char* UseName(synth::SoundUse use) {
     switch (use) {
-        case synth::SoundUse::kMusic:
+        case synth::SoundUse::Music:
             return "music";
-        case synth::SoundUse::kLoop:
+        case synth::SoundUse::Loop:
             return "loop";
         default:
             return "effect";
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
         for (const auto& file : synth::kSoundFiles) {
             const synth::StereoBuffer sound =
                 synth::ReadWav(std::string(argv[1]) + "/" + file.name);
-            const bool loop = file.use == synth::SoundUse::kLoop;
+            const bool loop = file.use == synth::SoundUse::Loop;
             const double level = synth::LevelDb(sound);
             const double tail = synth::TailDb(sound);
             char tailText[32];
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
                         UseName(file.use), sound.Frames() / 44100.0, synth::PeakDb(sound), level,
                         100.0 * synth::ShareAbove(sound, 200.0), tailText,
                         synth::CountClicks(sound, loop));
-            if (file.use == synth::SoundUse::kEffect) {
+            if (file.use == synth::SoundUse::Effect) {
                 loudestEffect = std::max(loudestEffect, level);
                 quietestEffect = std::min(quietestEffect, level);
             } else {

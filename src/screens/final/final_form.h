@@ -1,14 +1,14 @@
 // final_form.h -- the final screen Form8 after the eleventh victory; a click ends the program.
 #pragma once
 
-#include "app/screen_form.h"
+#include "screens/shell/screen_form.h"
 #include "toolkit/raster/picture.h"
 
 namespace vm {
 
 class TForm8 : public ScreenForm {
   public:
-    explicit TForm8(tk::Application& app);
+    explicit TForm8(const ScreenServices& services);
     void Image1Click() override;
 
   protected:

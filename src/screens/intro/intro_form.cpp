@@ -1,12 +1,9 @@
 // intro_form.cpp -- the intro screen's tick, its mouse, and its hand-over to the story.
 #include "screens/intro/intro_form.h"
 
-#include "app/form_refs.h"
-#include "app/game_app.h"
 #include "screens/intro/intro_layout.h"
 #include "screens/intro/intro_rain.h"
 #include "screens/intro/intro_sky.h"
-#include "screens/story/story_form.h"
 #include "state/game_state.h"
 
 namespace vm {
@@ -15,17 +12,17 @@ namespace {
 constexpr const char* kStoryFile = "story.txt";
 }
 
-TForm2::TForm2(tk::Application& app)
-    : ScreenForm(app, "Form2", 971, 536, 10),
+TForm2::TForm2(const ScreenServices& services)
+    : ScreenForm(services, "Form2", 971, 536, 10),
       Image2(Add<tk::Image>("Image2")),
       Memo1(Add<tk::Memo>("Memo1")),
-      clouds_(Assets().Get("Form3.Image6")),
-      logo_(Assets().Get("Form3.Image4")),
-      moon_(Assets().Get("Form3.Image13")),
-      bolt_(Assets().Get("Form3.Image3")),
-      tower_(Assets().Get("Form3.Image1")),
-      cliffs_(Assets().Get("Form3.Image5")) {
-    Image2.picture = &Assets().Get("Form2.Image2");
+      clouds_(services.assets.Get("Form3.Image6")),
+      logo_(services.assets.Get("Form3.Image4")),
+      moon_(services.assets.Get("Form3.Image13")),
+      bolt_(services.assets.Get("Form3.Image3")),
+      tower_(services.assets.Get("Form3.Image1")),
+      cliffs_(services.assets.Get("Form3.Image5")) {
+    Image2.picture = &services.assets.Get("Form2.Image2");
     Image2.SetBounds(0, 0, 1024, 765);
     Image2.SetVisible(false);
     Memo1.SetBounds(0, 0, 393, 497);
@@ -80,10 +77,7 @@ void TForm2::Image1MouseMove(int x, int y) {
 }
 
 void TForm2::Image1Click() {
-    Timer1.SetEnabled(false);
-    Form11->Timer1.SetEnabled(true);
-    Form11->Show();
-    Hide();
+    services.handovers.Run(Handover::IntroClick);
 }
 
 }  // namespace vm

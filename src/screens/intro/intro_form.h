@@ -1,8 +1,8 @@
 // intro_form.h -- the intro screen Form2: the rising tower in the storm; a click goes to the story.
 #pragma once
 
-#include "app/screen_form.h"
 #include "screens/intro/intro_credit.h"
+#include "screens/shell/screen_form.h"
 #include "toolkit/raster/picture.h"
 #include "toolkit/ui/image.h"
 #include "toolkit/ui/memo.h"
@@ -14,7 +14,7 @@ class TForm2 : public ScreenForm {
     // Also loads the story into Memo1 and wraps it at the box's width once, so the story
     // screen's ticks only read lines. A missing story file stops start-up with an error that
     // names it.
-    explicit TForm2(tk::Application& app);
+    explicit TForm2(const ScreenServices& services);
 
     tk::Image& Image2;  // hidden: the story painting, drawn by the story screen
     tk::Memo& Memo1;    // hidden, 393 x 497, word wrap: the story text the story screen reads

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "screens/level/tick_text_file.h"
+#include "screens/shell/tick_text_file.h"
 #include "toolkit/raster/canvas.h"
 
 namespace tk {

@@ -3,11 +3,8 @@
 
 #include <string>
 
-#include "app/form_refs.h"
-#include "app/game_app.h"
-#include "app/library_forms.h"
+#include "rules/end_of_battle.h"
 #include "screens/level/level_places.h"
-#include "screens/map/map_form.h"
 #include "state/game_state.h"
 
 namespace vm {
@@ -28,15 +25,16 @@ constexpr MapPoint kPlacePicture{700, 350};
 constexpr MapPoint kGildedFrame{690, 340};
 }  // namespace
 
-TForm6::TForm6(tk::Application& app)
-    : ScreenForm(app, "Form6", 971, 627, 70),
+TForm6::TForm6(const ScreenServices& services, tk::Memo& briefingBox)
+    : ScreenForm(services, "Form6", 971, 627, 70),
       Button1(Add<tk::Button>("Button1")),
       Button2(Add<tk::Button>("Button2")),
       Button3(Add<tk::Button>("Button3")),
       Memo1(Add<tk::Memo>("Memo1")),
-      map_(Assets().Get("Form5.Image3")),
-      skull_(Assets().Get("Form6.Image2")),
-      frame_(Assets().Get("Form6.Image27")) {
+      map_(services.assets.Get("Form5.Image3")),
+      skull_(services.assets.Get("Form6.Image2")),
+      frame_(services.assets.Get("Form6.Image27")),
+      briefingBox_(briefingBox) {
     Button1.caption = "QUIT";
     Button2.caption = "Save";
     Button3.caption = "Load";
@@ -50,9 +48,9 @@ TForm6::TForm6(tk::Application& app)
     Memo1.SetVisible(false);
     Memo1.wordWrap = false;
     for (int k = 0; k < kBurstFrames; ++k)
-        burst_[std::size_t(k)] = &Assets().Get("Form6.Image" + std::to_string(3 + k));
+        burst_[std::size_t(k)] = &services.assets.Get("Form6.Image" + std::to_string(3 + k));
     for (std::size_t k = 0; k < kLevelPlaces.size(); ++k)
-        places_[k] = &Assets().Get(kLevelPlaces[k].picture);
+        places_[k] = &services.assets.Get(kLevelPlaces[k].picture);
 }
 
 void TForm6::BeforeFrame() {
@@ -72,7 +70,7 @@ void TForm6::DrawContent(tk::Canvas& canvas) {
     const int mapX = MapX(), mapY = MapY();
     canvas.Draw(mapX, mapY, map_);
     DrawSkulls(canvas, mapX, mapY);
-    briefing_.Draw(canvas, mapX, mapY, Game().Level, Form5->Memo1, App());
+    briefing_.Draw(canvas, mapX, mapY, Game().Level, briefingBox_, App());
     DrawFireBurst(canvas, mapX, mapY);
     DrawHoveredPlace(canvas, mapX, mapY);
 }
@@ -116,21 +114,13 @@ void TForm6::Image1MouseMove(int x, int y) {
 }
 
 void TForm6::Image1Click() {
-    GameState& s = Game();
-    s.PlayerTower = 400 - 10 * s.Level;
-    Timer1.SetEnabled(false);
-    Form4->Show();
-    Form4->Timer1.SetEnabled(true);
-    Hide();
-    Sounds().Stop(1);
-    Sounds().Rewind(16);
-    s.LevelIntroTicks = 50;
+    StartBattle(Duel{Game(), services.Sounds()});
+    services.handovers.Run(Handover::LevelClick);
 }
 
 void TForm6::Button1Click() {
     // Nothing else: the title window's watchdog brings the title back.
-    Timer1.SetEnabled(false);
-    Hide();
+    services.handovers.Run(Handover::LevelQuit);
 }
 
 }  // namespace vm

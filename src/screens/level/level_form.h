@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "app/screen_form.h"
 #include "screens/level/briefing_box.h"
+#include "screens/shell/screen_form.h"
 #include "toolkit/raster/picture.h"
 #include "toolkit/ui/button.h"
 #include "toolkit/ui/memo.h"
@@ -14,7 +14,8 @@ namespace vm {
 
 class TForm6 : public ScreenForm {
   public:
-    explicit TForm6(tk::Application& app);
+    // The briefing is wrapped in the picture library's scratch box (Form5's Memo1).
+    TForm6(const ScreenServices& services, tk::Memo& briefingBox);
 
     tk::Button& Button1;  // "QUIT"
     tk::Button& Button2;  // "Save"
@@ -29,10 +30,10 @@ class TForm6 : public ScreenForm {
     void Image1MouseMove(int x, int y) override;
     void Button1Click();
     // Save: writes the campaign to zcxa1.txt (replacing it whole or not at all), then the boom
-    // and JustSaved = 1. A failed save raises tk::Error and changes nothing.
+    // and JustSaved = 1. A failed save raises GameError and changes nothing.
     void Button2Click();
     // Load: reads and checks the whole of zcxa1.txt, then takes Level, Flask and the
-    // achievements. A bad or missing file raises tk::Error and changes no game state.
+    // achievements. A bad or missing file raises GameError and changes no game state.
     void Button3Click();
 
   protected:
@@ -51,6 +52,7 @@ class TForm6 : public ScreenForm {
     std::array<const tk::Picture*, 10> burst_{};   // frames 1..10 at 0..9
     std::array<const tk::Picture*, 11> places_{};  // place 1..11 at 0..10
     BriefingBox briefing_;
+    tk::Memo& briefingBox_;
 };
 
 }  // namespace vm

@@ -1,14 +1,9 @@
 // level_save_load.cpp -- the level screen's Save and Load buttons.
-#include "app/game_app.h"
 #include "screens/level/level_form.h"
 #include "state/game_state.h"
 #include "state/save_game.h"
 
 namespace vm {
-
-namespace {
-constexpr int kSaveSound = 18;  // the boom
-}
 
 void TForm6::Button2Click() {
     GameState& s = Game();
@@ -16,8 +11,8 @@ void TForm6::Button2Click() {
     // Raises "Cannot create file zcxa1.txt" with the old save left whole: then no boom, and
     // Save stays enabled for another try.
     WriteSaveLines(Memo1.Lines(), kSaveFileName);
-    Sounds().Rewind(kSaveSound);
-    Sounds().Play(kSaveSound);
+    services.Sounds().Rewind(Sound::Boom);
+    services.Sounds().Play(Sound::Boom);
     s.JustSaved = 1;
 }
 

@@ -2,6 +2,8 @@
 // enemy's skull and card.
 #include "screens/map/card_animations.h"
 
+#include "state/cards.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -15,7 +17,6 @@ namespace {
 using tk::Rgb;
 
 constexpr tk::Color kBlack = Rgb(0, 0, 0);
-constexpr int kShowSound = 15;
 constexpr int kFirstTick = 99;
 constexpr std::string_view kStarburst = "Form5.Image1";
 constexpr std::string_view kSkull = "Form6.Image15";
@@ -56,17 +57,17 @@ struct AnimPicture {
 };
 struct PictureAnimation {
     int card;
-    int sound;      // started on the first tick; 0 none
+    Sound sound;    // started on the first tick
     bool blackSky;  // the sky goes black first
     bool beam;      // card 37's flickering beam follows the figure
     int count;      // pictures used
     std::array<AnimPicture, 2> pictures;
 };
 
-constexpr PictureAnimation Anim(int card, int sound, AnimPicture a) {
+constexpr PictureAnimation Anim(int card, Sound sound, AnimPicture a) {
     return {card, sound, false, false, 1, {a, {}}};
 }
-constexpr PictureAnimation Anim(int card, int sound, AnimPicture a, AnimPicture b) {
+constexpr PictureAnimation Anim(int card, Sound sound, AnimPicture a, AnimPicture b) {
     return {card, sound, false, false, 2, {a, b}};
 }
 constexpr AnimPicture Centre(std::string_view picture, int dx, int up) {
@@ -74,34 +75,49 @@ constexpr AnimPicture Centre(std::string_view picture, int dx, int up) {
 }
 
 constexpr std::array<PictureAnimation, 27> kPictureAnimations = {{
-    Anim(2, 2, {"Form4.Image12", Place::Left, 0, 307}),
-    Anim(3, 0, Centre("Form10.Image17", -250, 389)),
-    Anim(5, 3, Centre("Form4.Image22", -236, 377), Centre("Form4.Image24", -66, 350)),
-    Anim(11, 4, Centre("Form4.Image20", -240, 290)),
-    Anim(15, 0, Centre("Form10.Image23", -132, 400)),
-    Anim(17, 5, Centre("Form4.Image8", -212, 450)),
-    Anim(19, 6, Centre("Form4.Image19", -100, 350)),
-    Anim(23, 9, {"Form4.Image13", Place::Arrow, 0, 250}),
-    Anim(24, 9, Centre("Form4.Image17", -100, 350)),
-    Anim(25, 9, Centre("Form10.Image24", -138, 500)),
-    Anim(27, 2, {"Form4.Image12", Place::Left, 0, 307}),
-    Anim(28, 14, Centre("Form10.Image18", -138, 400)),
-    Anim(33, 2, {"Form4.Image12", Place::Left, 0, 307}),
-    {37, 7, false, true, 1, {Centre("Form5.Image2", -200, 396), {}}},
-    Anim(39, 8, Centre("Form4.Image14", -100, 350)),
-    Anim(40, 9, Centre("Form4.Image23", -100, 350)),
-    Anim(44, 14, Centre("Form4.Image16", -250, 225)),
-    Anim(45, 10, Centre("Form4.Image22", -236, 377), Centre("Form4.Image21", -236, 220)),
-    Anim(46, 14, Centre("Form10.Image25", -270, 500)),
-    Anim(49, 14, Centre("Form4.Image15", -250, 225)),
-    Anim(50, 11, {"Form4.Image25", Place::EnemyTower, 0, 0}),
-    Anim(51, 20, Centre("Form10.Image22", -95, 389)),
-    Anim(54, 12, Centre("Form4.Image9", -250, 500)),
-    Anim(56, 0, Centre("Form10.Image19", -202, 429)),
-    {63, 13, true, false, 1, {Centre("Form4.Image7", -210, 420), {}}},
-    Anim(64, 14, Centre("Form10.Image20", -326, 400)),
-    {68, 8, true, false, 1, {Centre("Form10.Image21", -250, 640), {}}},
+    Anim(2, Sound::Architect, {"Form4.Image12", Place::Left, 0, 307}),
+    Anim(3, Sound::None, Centre("Form10.Image17", -250, 389)),
+    Anim(5, Sound::BlackSheep, Centre("Form4.Image22", -236, 377),
+         Centre("Form4.Image24", -66, 350)),
+    Anim(11, Sound::Courtesan, Centre("Form4.Image20", -240, 290)),
+    Anim(15, Sound::None, Centre("Form10.Image23", -132, 400)),
+    Anim(17, Sound::Rose, Centre("Form4.Image8", -212, 450)),
+    Anim(19, Sound::Seduction, Centre("Form4.Image19", -100, 350)),
+    Anim(23, Sound::Warrioress, {"Form4.Image13", Place::Arrow, 0, 250}),
+    Anim(24, Sound::Warrioress, Centre("Form4.Image17", -100, 350)),
+    Anim(25, Sound::Warrioress, Centre("Form10.Image24", -138, 500)),
+    Anim(27, Sound::Architect, {"Form4.Image12", Place::Left, 0, 307}),
+    Anim(28, Sound::Drake, Centre("Form10.Image18", -138, 400)),
+    Anim(33, Sound::Architect, {"Form4.Image12", Place::Left, 0, 307}),
+    {37, Sound::Titan, false, true, 1, {Centre("Form5.Image2", -200, 396), {}}},
+    Anim(39, Sound::WarBeast, Centre("Form4.Image14", -100, 350)),
+    Anim(40, Sound::Warrioress, Centre("Form4.Image23", -100, 350)),
+    Anim(44, Sound::Drake, Centre("Form4.Image16", -250, 225)),
+    Anim(45, Sound::Druids, Centre("Form4.Image22", -236, 377), Centre("Form4.Image21", -236, 220)),
+    Anim(46, Sound::Drake, Centre("Form10.Image25", -270, 500)),
+    Anim(49, Sound::Drake, Centre("Form4.Image15", -250, 225)),
+    Anim(50, Sound::Frost, {"Form4.Image25", Place::EnemyTower, 0, 0}),
+    Anim(51, Sound::Haunt, Centre("Form10.Image22", -95, 389)),
+    Anim(54, Sound::Lightning, Centre("Form4.Image9", -250, 500)),
+    Anim(56, Sound::None, Centre("Form10.Image19", -202, 429)),
+    {63, Sound::Blacklight, true, false, 1, {Centre("Form4.Image7", -210, 420), {}}},
+    Anim(64, Sound::Drake, Centre("Form10.Image20", -326, 400)),
+    {68, Sound::WarBeast, true, false, 1, {Centre("Form10.Image21", -250, 640), {}}},
 }};
+
+// Every card the card table gives a picture animation has one row above, and no other card.
+constexpr bool RowsMatchTheCardTable() {
+    int cards = 0;
+    for (int c = 1; c <= kCardCount; ++c)
+        cards += AnimKindOfCard(c) == AnimKind::Picture;
+    for (std::size_t i = 0; i < kPictureAnimations.size(); ++i) {
+        if (AnimKindOfCard(kPictureAnimations[i].card) != AnimKind::Picture) return false;
+        for (std::size_t j = 0; j < i; ++j)
+            if (kPictureAnimations[j].card == kPictureAnimations[i].card) return false;
+    }
+    return cards == int(kPictureAnimations.size());
+}
+static_assert(RowsMatchTheCardTable(), "a picture animation for every picture card in cards.h");
 
 // Card 37's beam flickers in one of these greens, picked afresh each tick.
 constexpr std::array<tk::Color, 5> kBeamGreens = {Rgb(0x00, 0xFF, 0x00), Rgb(0xAA, 0xFF, 0xAA),
@@ -147,7 +163,7 @@ void DrawPictureAnimation(const MapView& v, const PictureAnimation& a, int t) {
     for (int i = 0; i < a.count; ++i)
         DrawAnimPicture(v, a.pictures[std::size_t(i)], t);
     if (a.beam) DrawBeam(v, t);
-    if (t == kFirstTick && a.sound != 0) v.sounds.Play(a.sound);
+    if (t == kFirstTick && a.sound != Sound::None) v.sounds.Play(a.sound);
 }
 
 // Ten jagged segments from above the player's tower to above the enemy's; the random drop of
@@ -169,7 +185,7 @@ void DrawBolt(const MapView& v, const BoltLook& look) {
 }
 
 void DrawRings(const MapView& v, int t) {
-    if (t == kFirstTick) v.sounds.Play(kShowSound);
+    if (t == kFirstTick) v.sounds.Play(Sound::ShowCard);
     v.canvas.SetPenColor(kPlayerBlues[std::size_t(std::clamp(9 - t / 10, 0, 9))]);
     const int top = v.H - v.state.PlayerTowerShown;
     for (int m = 1; m <= 5; ++m)
@@ -195,7 +211,7 @@ void DrawPlayerMove(const MapView& v, int t) {
         v.canvas.Line(left, 2 * i, left + 960, 2 * i);
     if (const PictureAnimation* a = AnimationOf(s.AnimCard)) DrawPictureAnimation(v, *a, t);
     if (s.AnimKind == 0) {
-        if (t == kFirstTick) v.sounds.Play(kShowSound);
+        if (t == kFirstTick) v.sounds.Play(Sound::ShowCard);
         v.Draw(v.W / 2 - 200, v.H - 410, kStarburst);
         DrawBolt(v, kPlayerBolt);
     }

@@ -4,10 +4,10 @@
 #include <array>
 #include <string_view>
 
+#include "rules/affordability.h"
+#include "rules/duel.h"
+#include "rules/resources_and_limits.h"
 #include "screens/map/map_layout.h"
-#include "screens/map/rules/affordability.h"
-#include "screens/map/rules/duel.h"
-#include "screens/map/rules/resources_and_limits.h"
 
 namespace vm {
 

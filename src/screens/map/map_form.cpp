@@ -2,17 +2,12 @@
 // drawing, and the screen's input and buttons.
 #include "screens/map/map_form.h"
 
-#include "app/form_refs.h"
-#include "app/game_app.h"
-#include "app/instructions_form.h"
-#include "app/title_form.h"
+#include "rules/map_tick_rules.h"
+#include "rules/tick_hooks.h"
 #include "screens/map/card_animations.h"
 #include "screens/map/hand_hud.h"
 #include "screens/map/map_input.h"
 #include "screens/map/map_scene.h"
-#include "screens/map/rules/map_tick_rules.h"
-#include "screens/map/rules/tick_hooks.h"
-#include "screens/result/result_form.h"
 #include "state/game_state.h"
 
 namespace vm {
@@ -72,12 +67,13 @@ class TForm4::TickSteps : public TickHooks {
     const MapView& v_;
 };
 
-TForm4::TForm4(tk::Application& app)
-    : ScreenForm(app, "Form4", 971, 536, 80),
+TForm4::TForm4(const ScreenServices& services)
+    : ScreenForm(services, "Form4", 971, 536, 80),
       Button1(Add<tk::Button>("Button1")),
       Button2(Add<tk::Button>("Button2")),
-      pictures_(Assets()),
-      descriptions_([&app](const std::string& message) { app.ReportError(message); }) {
+      pictures_(services.assets),
+      descriptions_(
+          [&app = services.app](const std::string& message) { app.ReportError(message); }) {
     // Hidden until the first tick puts them in their corners: at (0, 0) they would lie over the
     // sound switch, and a click meant for the music would end the program.
     Button1.caption = "?";
@@ -97,21 +93,18 @@ void TForm4::BeforeFrame() {
 }
 
 void TForm4::DrawContent(tk::Canvas& canvas) {
-    const MapView view{canvas, Game(), pictures_, Sounds(), W(), H()};
+    const MapView view{canvas, Game(), pictures_, services.Sounds(), W(), H()};
     TickSteps steps(*this, view);
-    MapTickInFrame(Duel{Game(), Sounds()}, steps);
+    MapTickInFrame(Duel{Game(), services.Sounds()}, steps);
 }
 
 void TForm4::HandOverToResult() {
-    Timer1.SetEnabled(false);
-    Form7->Timer1.SetEnabled(true);
-    Sounds().Stop(16);
-    Form7->Show();
-    Hide();
+    services.Sounds().Stop(Sound::Drums);
+    services.handovers.Run(Handover::BattleEnded);
 }
 
 void TForm4::Image1Click() {
-    MapClick(Duel{Game(), Sounds()});
+    MapClick(Duel{Game(), services.Sounds()});
 }
 
 void TForm4::Image1MouseMove(int x, int y) {
@@ -120,12 +113,12 @@ void TForm4::Image1MouseMove(int x, int y) {
 
 // The instructions come to the front; the battle goes on behind them.
 void TForm4::Button1Click() {
-    Form9->Show();
+    services.handovers.Run(Handover::MapHelp);
 }
 
 // Ends the program at once, without a question and without saving.
 void TForm4::Button2Click() {
-    Form1->Close();
+    services.handovers.Run(Handover::MapExit);
 }
 
 }  // namespace vm

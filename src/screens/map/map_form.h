@@ -3,16 +3,16 @@
 
 #include <memory>
 
-#include "app/screen_form.h"
 #include "screens/map/card_tooltip.h"
 #include "screens/map/map_view.h"
+#include "screens/shell/screen_form.h"
 #include "toolkit/ui/button.h"
 
 namespace vm {
 
 class TForm4 : public ScreenForm {
   public:
-    explicit TForm4(tk::Application& app);
+    explicit TForm4(const ScreenServices& services);
     ~TForm4() override;
 
     tk::Button& Button1;  // "?"

@@ -3,13 +3,12 @@
 
 #include <string_view>
 
+#include "rules/map_tick_rules.h"
 #include "screens/map/map_layout.h"
-#include "screens/map/rules/map_tick_rules.h"
 
 namespace vm {
 
 namespace {
-constexpr int kMusic = 16;
 constexpr std::string_view kMusicOn = "Form3.Image83";
 constexpr std::string_view kMusicOff = "Form3.Image84";
 constexpr std::string_view kFast = "Form4.Image10";
@@ -33,10 +32,10 @@ void RunSoundSwitch(const MapView& v) {
     // drums loop while the switch is on.
     if (v.state.MusicSwitch == 1) {
         v.Draw(0, 0, kMusicOn);
-        v.sounds.Play(kMusic);
+        v.sounds.Play(Sound::Drums);
     } else if (v.state.MusicSwitch == -1) {
         v.Draw(0, 0, kMusicOff);
-        v.sounds.Stop(kMusic);
+        v.sounds.Stop(Sound::Drums);
     }
 }
 
@@ -69,7 +68,7 @@ void MapClick(Duel duel) {
         s.MusicSwitch += 2;
         if (s.MusicSwitch > 1) s.MusicSwitch = -1;
     }
-    MapClickRules(duel);
+    MapClickRules(duel, InFlaskArea(s.MouseX, s.MouseY));
 }
 
 }  // namespace vm

@@ -2,8 +2,8 @@
 // click does, in its order.
 #pragma once
 
+#include "rules/duel.h"
 #include "screens/map/map_view.h"
-#include "screens/map/rules/duel.h"
 #include "toolkit/ui/timer.h"
 
 namespace vm {

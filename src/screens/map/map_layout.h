@@ -42,5 +42,9 @@ constexpr bool InSoundSwitch(int x, int y) {
 constexpr bool InSpeedSwitch(int x, int y) {
     return 50 < x && x < 100 && y < 50;
 }
+// The flask in the left margin: a click here pours it, a hover shows its level.
+constexpr bool InFlaskArea(int x, int y) {
+    return x < 64 && y > 100 && y < 200;
+}
 
 }  // namespace vm

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "rules/duel.h"
 #include "screens/map/map_layout.h"
-#include "screens/map/rules/duel.h"
 
 namespace vm {
 

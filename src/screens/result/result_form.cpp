@@ -5,12 +5,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "app/form_refs.h"
-#include "app/game_app.h"
-#include "screens/final/final_form.h"
-#include "screens/level/level_form.h"
-#include "screens/map/rules/achievements.h"
-#include "screens/map/rules/end_of_battle.h"
+#include "rules/achievements.h"
+#include "rules/end_of_battle.h"
 #include "screens/result/achievement_grid.h"
 #include "state/game_state.h"
 
@@ -42,13 +38,13 @@ std::string_view DescriptionFileName(int n, std::array<char, 32>& buffer) {
 }
 }  // namespace
 
-TForm7::TForm7(tk::Application& app)
-    : ScreenForm(app, "Form7", 971, 536, 20),
-      victory_(Assets().Get("Form7.Image2")),
-      defeat_(Assets().Get("Form7.Image3")),
-      emptySlot_(Assets().Get("Form7.Image34")) {
+TForm7::TForm7(const ScreenServices& services)
+    : ScreenForm(services, "Form7", 971, 536, 20),
+      victory_(services.assets.Get("Form7.Image2")),
+      defeat_(services.assets.Get("Form7.Image3")),
+      emptySlot_(services.assets.Get("Form7.Image34")) {
     for (int s = 0; s < AchievementGrid::kSlots; ++s)
-        badges_[std::size_t(s)] = &Assets().Get("Form7.Image" + std::to_string(4 + s));
+        badges_[std::size_t(s)] = &services.assets.Get("Form7.Image" + std::to_string(4 + s));
 }
 
 void TForm7::DrawContent(tk::Canvas& canvas) {
@@ -117,17 +113,11 @@ void TForm7::Image1MouseMove(int x, int y) {
 
 void TForm7::Image1Click() {
     GameState& s = Game();
-    NextBattle(Duel{s, Sounds()});
+    NextBattle(Duel{s, services.Sounds()});
     if (s.Level < 12) {
-        Timer1.SetEnabled(false);
-        Form6->Timer1.SetEnabled(true);
-        Form6->Show();
-        Hide();
+        services.handovers.Run(Handover::ResultToLevel);
     } else if (s.Level == 12) {
-        Timer1.SetEnabled(false);
-        Form8->Timer1.SetEnabled(true);
-        Form8->Show();
-        Hide();
+        services.handovers.Run(Handover::ResultToFinal);
     }
     // Above 12 there is no next screen: this one stays.
 }

@@ -5,15 +5,15 @@
 #include <array>
 #include <string>
 
-#include "app/screen_form.h"
-#include "screens/level/tick_text_file.h"
+#include "screens/shell/screen_form.h"
+#include "screens/shell/tick_text_file.h"
 #include "toolkit/raster/picture.h"
 
 namespace vm {
 
 class TForm7 : public ScreenForm {
   public:
-    explicit TForm7(tk::Application& app);
+    explicit TForm7(const ScreenServices& services);
     void Image1Click() override;
     void Image1MouseMove(int x, int y) override;
 

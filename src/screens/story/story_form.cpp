@@ -4,9 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/form_refs.h"
-#include "screens/intro/intro_form.h"
-#include "screens/level/level_form.h"
 #include "screens/story/story_layout.h"
 #include "state/game_state.h"
 
@@ -19,21 +16,22 @@ int32_t NextScroll(int32_t scroll) {
 }
 }  // namespace
 
-TForm11::TForm11(tk::Application& app) : ScreenForm(app, "Form11", 971, 536, 75) {}
+TForm11::TForm11(const ScreenServices& services, const tk::Image& painting, const tk::Memo& story)
+    : ScreenForm(services, "Form11", 971, 536, 75), painting_(painting), story_(story) {}
 
 void TForm11::DrawContent(tk::Canvas& canvas) {
     using namespace story;
     GameState& s = Game();
     const int64_t centreX = W() / 2, centreY = H() / 2;
-    if (Form2->Image2.picture)
+    if (painting_.picture)
         canvas.Draw(int(centreX - kPaintingHalfWidth), int(centreY - kPaintingHalfHeight),
-                    *Form2->Image2.picture);
+                    *painting_.picture);
 
     canvas.SetFontSize(kFontSize);
     canvas.SetFontColor(0);
     canvas.SetTextOpaque(false);
     // Wrapped once when the story was loaded; past its end a line reads as empty.
-    const std::vector<std::string>& lines = Form2->Memo1.DisplayedLines();
+    const std::vector<std::string>& lines = story_.DisplayedLines();
     const int64_t firstTop = centreY + kTextFromCentreY - s.StoryScroll;
     const int64_t lineHeight = canvas.TextExtent("").height;
     for (int i = 0; i < kShownLines && i < int(lines.size()); ++i) {
@@ -47,10 +45,7 @@ void TForm11::DrawContent(tk::Canvas& canvas) {
 }
 
 void TForm11::Image1Click() {
-    Timer1.SetEnabled(false);
-    Form6->Show();
-    Form6->Timer1.SetEnabled(true);
-    Hide();
+    services.handovers.Run(Handover::StoryClick);
 }
 
 }  // namespace vm

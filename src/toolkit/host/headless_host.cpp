@@ -157,11 +157,6 @@ std::string HeadlessHost::ListedName(WindowId id) const {
     return it == windows_.end() ? std::string() : tk::ListedName(it->second.spec, appTitle_);
 }
 
-bool HeadlessHost::IsVisible(WindowId id) const {
-    auto it = windows_.find(id);
-    return it != windows_.end() && it->second.visible;
-}
-
 std::vector<std::string> HeadlessHost::TakeErrors() {
     std::vector<std::string> out;
     out.swap(errors_);

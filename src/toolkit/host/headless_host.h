@@ -53,7 +53,6 @@ class HeadlessHost : public Host {
     // The window's last frame as the window shows it: client-sized, black where the presented
     // bitmap did not reach; empty while the window is hidden.
     const Bitmap& Frame(WindowId id) const;
-    bool IsVisible(WindowId id) const;
     // What the desktop would list the window as (see Host::SetAppTitle), and the icon.
     std::string ListedName(WindowId id) const;
     const AppIcon& Icon() const { return appIcon_; }

@@ -1,4 +1,5 @@
-// sdl_host.cpp -- SdlHost: windows on window surfaces, input translation, audio, error windows.
+// sdl_host.cpp -- SdlHost: windows on window surfaces, presenting frames, the clock and audio.
+// Input is in sdl_input.cpp, the error windows in sdl_error_windows.cpp.
 #include "toolkit/host/sdl_host.h"
 
 #include <SDL.h>
@@ -14,22 +15,13 @@
 
 #include "toolkit/error.h"
 #include "toolkit/host/display_scale.h"
+#include "toolkit/host/sdl_parts.h"
 #include "toolkit/host/x11_window_hints.h"
 #include "toolkit/raster/canvas.h"
 
 namespace tk {
 
-// A small window of our own holding one error message and an OK area.
-struct SdlHost::ErrorWindow {
-    SDL_Window* window = nullptr;
-    std::string message;
-    SDL_Rect okArea{};
-};
-
 namespace {
-
-constexpr int kErrorPadding = 16;
-constexpr int kOkWidth = 75, kOkHeight = 25;
 
 void AudioCallback(void* userdata, Uint8* stream, int len) {
     auto* source = *static_cast<AudioSource**>(userdata);
@@ -38,18 +30,6 @@ void AudioCallback(void* userdata, Uint8* stream, int len) {
     } else {
         std::memset(stream, 0, std::size_t(len));
     }
-}
-
-// Copies the bitmap onto the window surface; what it does not cover is black.
-void CopyToSurface(SDL_Surface* surface, const Bitmap& frame) {
-    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
-    int w = std::min(surface->w, frame.width);
-    int h = std::min(surface->h, frame.height);
-    if (w <= 0 || h <= 0) return;
-    if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
-    SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGB888, frame.pixels.data(), frame.width * 4,
-                      surface->format->format, surface->pixels, surface->pitch);
-    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }
 
 // Copies the bitmap onto the window surface enlarged by factor, every pixel a factor x factor
@@ -73,86 +53,24 @@ void EnlargeToSurface(SDL_Surface* surface, const Bitmap& frame, int factor, Bit
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }
 
-const char* KeyName(SDL_Keycode key) {
-    switch (key) {
-        case SDLK_TAB:
-            return "Tab";
-        case SDLK_SPACE:
-            return "Space";
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-            return "Return";
-        case SDLK_ESCAPE:
-            return "Escape";
-        case SDLK_UP:
-            return "Up";
-        case SDLK_DOWN:
-            return "Down";
-        case SDLK_LEFT:
-            return "Left";
-        case SDLK_RIGHT:
-            return "Right";
-        case SDLK_BACKSPACE:
-            return "Backspace";
-        case SDLK_DELETE:
-            return "Delete";
-        case SDLK_HOME:
-            return "Home";
-        case SDLK_END:
-            return "End";
-        case SDLK_PAGEUP:
-            return "PageUp";
-        case SDLK_PAGEDOWN:
-            return "PageDown";
-        default:
-            return nullptr;
-    }
+std::string NoDisplayMessage() {
+    const char* display = std::getenv("DISPLAY");
+    std::string where =
+        display && *display ? std::string("DISPLAY=") + display : "DISPLAY is not set";
+    return "Cannot open the display: no desktop answered (" + where + ")";
 }
 
-void DrawErrorWindow(SDL_Window* window, const std::string& message, const SDL_Rect& ok) {
-    int w = 0, h = 0;
-    SDL_GetWindowSize(window, &w, &h);
-    Bitmap bitmap(w, h, Rgb(192, 192, 192));
-    Canvas canvas(bitmap);
-    try {
-        canvas.SetFontSize(8);
-        canvas.SetFontColor(0);
-        canvas.TextOut(kErrorPadding, kErrorPadding, message);
-        canvas.FillRect(ok.x, ok.y, ok.x + ok.w, ok.y + ok.h, Rgb(128, 128, 128));
-        canvas.FillRect(ok.x, ok.y, ok.x + ok.w - 1, ok.y + ok.h - 1, Rgb(255, 255, 255));
-        canvas.FillRect(ok.x + 1, ok.y + 1, ok.x + ok.w - 1, ok.y + ok.h - 1, Rgb(212, 208, 200));
-        TextSize okText = canvas.TextExtent("OK");
-        canvas.TextOut(ok.x + (ok.w - okText.width) / 2, ok.y + (ok.h - okText.height) / 2, "OK");
-    } catch (const std::exception&) {
-        // Without a font the window still shows and closes; the message is on stderr.
-    }
-    if (SDL_Surface* surface = SDL_GetWindowSurface(window)) {
-        CopyToSurface(surface, bitmap);
-        SDL_UpdateWindowSurface(window);
-    }
-}
+}  // namespace
 
-// A window sized to the message, drawn and raised; null when it cannot be made.
-SDL_Window* OpenErrorWindow(const std::string& message, SDL_Rect& ok) {
-    int textWidth = 300, textHeight = 13;
-    try {
-        Bitmap probe(1, 1);
-        Canvas canvas(probe);
-        canvas.SetFontSize(8);
-        TextSize size = canvas.TextExtent(message);
-        textWidth = size.width;
-        textHeight = size.height;
-    } catch (const std::exception&) {
-    }
-    int width = std::clamp(textWidth + 2 * kErrorPadding, 200, 1200);
-    int height = kErrorPadding * 3 + textHeight + kOkHeight;
-    SDL_Window* window = SDL_CreateWindow("Vellmoor", SDL_WINDOWPOS_CENTERED,
-                                          SDL_WINDOWPOS_CENTERED, width, height, 0);
-    if (!window) return nullptr;
-    ok = SDL_Rect{(width - kOkWidth) / 2, height - kErrorPadding - kOkHeight, kOkWidth, kOkHeight};
-    DrawErrorWindow(window, message, ok);
-    SDL_RaiseWindow(window);
-    return window;
+void CopyToSurface(SDL_Surface* surface, const Bitmap& frame) {
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+    int w = std::min(surface->w, frame.width);
+    int h = std::min(surface->h, frame.height);
+    if (w <= 0 || h <= 0) return;
+    if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+    SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGB888, frame.pixels.data(), frame.width * 4,
+                      surface->format->format, surface->pixels, surface->pitch);
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }
 
 // SDL falls back to drivers that show nothing (an off-screen buffer) when no desktop answers.
@@ -166,15 +84,6 @@ bool ShowsWindows(const char* driver) {
     return std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0 &&
            std::strcmp(driver, "evdev") != 0;
 }
-
-std::string NoDisplayMessage() {
-    const char* display = std::getenv("DISPLAY");
-    std::string where =
-        display && *display ? std::string("DISPLAY=") + display : "DISPLAY is not set";
-    return "Cannot open the display: no desktop answered (" + where + ")";
-}
-
-}  // namespace
 
 SdlHost::SdlHost() {
     // Closing one of the game's windows is the game's decision, never an implicit quit.
@@ -356,106 +265,6 @@ std::uint32_t SdlHost::MsOfDayUtc() const {
     return std::uint32_t((now.tv_sec % 86400) * 1000 + now.tv_nsec / 1000000);
 }
 
-WindowId SdlHost::IdOfSdlWindow(std::uint32_t sdlWindowId) const {
-    SDL_Window* window = SDL_GetWindowFromID(sdlWindowId);
-    for (auto& [id, w] : windows_) {
-        if (w.window == window) return id;
-    }
-    return -1;
-}
-
-bool SdlHost::Translate(const SDL_Event& sdl, Event& event) {
-    event = Event{};
-    event.shift = (SDL_GetModState() & KMOD_SHIFT) != 0;
-    switch (sdl.type) {
-        case SDL_QUIT:
-            event.type = EventType::Quit;
-            return true;
-        case SDL_WINDOWEVENT:
-            if (sdl.window.event == SDL_WINDOWEVENT_EXPOSED) {
-                // The surface still holds the last frame: show it again.
-                if (SDL_Window* w = SDL_GetWindowFromID(sdl.window.windowID)) {
-                    if (SDL_GetWindowSurface(w)) SDL_UpdateWindowSurface(w);
-                }
-                return false;
-            }
-            if (sdl.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
-                sdl.window.event == SDL_WINDOWEVENT_RESIZED) {
-                // SDL makes the window's surface anew at its next use.
-                ForgetLentFrame(IdOfSdlWindow(sdl.window.windowID));
-                return false;
-            }
-            if (sdl.window.event != SDL_WINDOWEVENT_CLOSE) return false;
-            event.type = EventType::Close;
-            event.window = IdOfSdlWindow(sdl.window.windowID);
-            return event.window >= 0;
-        case SDL_MOUSEMOTION:
-            event.type = EventType::MouseMove;
-            event.window = IdOfSdlWindow(sdl.motion.windowID);
-            event.x = ToLogical(sdl.motion.x, FactorOf(event.window));
-            event.y = ToLogical(sdl.motion.y, FactorOf(event.window));
-            return event.window >= 0;
-        case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP:
-            event.type =
-                sdl.type == SDL_MOUSEBUTTONDOWN ? EventType::MouseDown : EventType::MouseUp;
-            event.window = IdOfSdlWindow(sdl.button.windowID);
-            event.x = ToLogical(sdl.button.x, FactorOf(event.window));
-            event.y = ToLogical(sdl.button.y, FactorOf(event.window));
-            event.button = sdl.button.button;
-            return event.window >= 0 && event.button >= 1 && event.button <= 3;
-        case SDL_MOUSEWHEEL:
-            event.type = EventType::MouseWheel;
-            event.window = IdOfSdlWindow(sdl.wheel.windowID);
-            event.wheel =
-                sdl.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -sdl.wheel.y : sdl.wheel.y;
-            event.x = ToLogical(sdl.wheel.mouseX, FactorOf(event.window));
-            event.y = ToLogical(sdl.wheel.mouseY, FactorOf(event.window));
-            return event.window >= 0 && event.wheel != 0;
-        case SDL_KEYDOWN: {
-            event.type = EventType::KeyDown;
-            event.window = IdOfSdlWindow(sdl.key.windowID);
-            SDL_Keycode key = sdl.key.keysym.sym;
-            if (const char* name = KeyName(key)) {
-                event.key = name;
-            } else if (key > 32 && key < 127) {
-                char c = char(key);
-                if (event.shift && c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-                event.key = std::string(1, c);
-            } else {
-                return false;
-            }
-            return event.window >= 0;
-        }
-        case SDL_TEXTINPUT:
-            event.type = EventType::TextInput;
-            event.window = IdOfSdlWindow(sdl.text.windowID);
-            event.text = sdl.text.text;
-            return event.window >= 0;
-        default:
-            return false;
-    }
-}
-
-bool SdlHost::WaitEvent(Event& event, std::int64_t deadlineMs) {
-    for (;;) {
-        std::int64_t remaining = deadlineMs - NowMs();
-        SDL_Event sdl;
-        int got = 0;
-        if (remaining <= 0) {
-            got = SDL_PollEvent(&sdl);
-        } else {
-            got = SDL_WaitEventTimeout(&sdl, int(std::min<std::int64_t>(remaining, INT_MAX)));
-        }
-        if (!got) {
-            if (NowMs() >= deadlineMs) return false;
-            continue;
-        }
-        if (HandleErrorWindowEvent(sdl)) continue;
-        if (Translate(sdl, event)) return true;
-    }
-}
-
 void SdlHost::OpenAudioDevice() {
     SDL_AudioSpec want{};
     want.freq = 44100;
@@ -496,100 +305,6 @@ void SdlHost::LockAudio() {
 
 void SdlHost::UnlockAudio() {
     if (audioDevice_) SDL_UnlockAudioDevice(audioDevice_);
-}
-
-void SdlHost::ShowError(const std::string& message) {
-    for (auto& [id, open] : errorWindows_) {
-        if (open->message == message) return;  // already on screen
-    }
-    std::fprintf(stderr, "vellmoor: error: %s\n", message.c_str());
-    SDL_Rect ok{};
-    SDL_Window* window = OpenErrorWindow(message, ok);
-    if (!window) return;  // stderr already has it
-    auto error = std::make_unique<ErrorWindow>();
-    error->window = window;
-    error->message = message;
-    error->okArea = ok;
-    errorWindows_[SDL_GetWindowID(window)] = std::move(error);
-}
-
-bool SdlHost::HandleErrorWindowEvent(const SDL_Event& sdl) {
-    std::uint32_t windowId = 0;
-    bool close = false;
-    switch (sdl.type) {
-        case SDL_WINDOWEVENT:
-            windowId = sdl.window.windowID;
-            close = sdl.window.event == SDL_WINDOWEVENT_CLOSE;
-            break;
-        case SDL_MOUSEBUTTONUP:
-            windowId = sdl.button.windowID;
-            break;
-        case SDL_MOUSEMOTION:
-            windowId = sdl.motion.windowID;
-            break;
-        case SDL_MOUSEBUTTONDOWN:
-            windowId = sdl.button.windowID;
-            break;
-        case SDL_MOUSEWHEEL:
-            windowId = sdl.wheel.windowID;
-            break;
-        case SDL_KEYDOWN:
-            windowId = sdl.key.windowID;
-            close = sdl.key.keysym.sym == SDLK_RETURN || sdl.key.keysym.sym == SDLK_ESCAPE;
-            break;
-        case SDL_TEXTINPUT:
-            windowId = sdl.text.windowID;
-            break;
-        default:
-            return false;
-    }
-    auto it = errorWindows_.find(windowId);
-    if (it == errorWindows_.end()) return false;
-    ErrorWindow& error = *it->second;
-    if (sdl.type == SDL_MOUSEBUTTONUP) {
-        SDL_Point p{sdl.button.x, sdl.button.y};
-        close = SDL_PointInRect(&p, &error.okArea);
-    }
-    if (sdl.type == SDL_WINDOWEVENT && sdl.window.event == SDL_WINDOWEVENT_EXPOSED) {
-        SDL_UpdateWindowSurface(error.window);
-    }
-    if (close) {
-        SDL_DestroyWindow(error.window);
-        errorWindows_.erase(it);
-    }
-    return true;  // the game never sees its error windows' events
-}
-
-void SdlHost::ShowFatalError(const std::string& message) {
-    std::fprintf(stderr, "vellmoor: %s\n", message.c_str());
-    // Our own error window, not SDL's message box: that one needs the X server's core fonts or
-    // a helper program and, without them, shows nothing. Without a display stderr has it.
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return;
-    if (!ShowsWindows(SDL_GetCurrentVideoDriver())) {
-        // A window nobody can see would wait for a click for ever.
-        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
-        return;
-    }
-    SDL_Rect ok{};
-    if (SDL_Window* window = OpenErrorWindow(message, ok)) {
-        for (bool open = true; open;) {
-            SDL_Event e;
-            if (!SDL_WaitEvent(&e)) break;
-            if (e.type == SDL_QUIT) open = false;
-            if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE) open = false;
-            if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED)
-                SDL_UpdateWindowSurface(window);
-            if (e.type == SDL_KEYDOWN &&
-                (e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_ESCAPE))
-                open = false;
-            if (e.type == SDL_MOUSEBUTTONUP) {
-                const SDL_Point p{e.button.x, e.button.y};
-                if (SDL_PointInRect(&p, &ok)) open = false;
-            }
-        }
-        SDL_DestroyWindow(window);
-    }
-    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
 
 }  // namespace tk

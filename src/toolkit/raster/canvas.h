@@ -38,7 +38,6 @@ class Canvas {
 
     // Pen.
     void SetPenColor(Color c) { pen_ = c; }
-    Color PenColor() const { return pen_; }
     void MoveTo(int x, int y) {
         penX_ = x;
         penY_ = y;
@@ -53,9 +52,7 @@ class Canvas {
 
     // Text. Size in points, which are pixels at 96 DPI (8 pt = 11 px).
     void SetFontSize(int points) { fontSize_ = points; }
-    int FontSize() const { return fontSize_; }
     void SetFontColor(Color c) { fontColor_ = c; }
-    Color FontColor() const { return fontColor_; }
     void SetFontBold(bool bold) { bold_ = bold; }
     // Opaque: text cells are filled with the text background colour (black unless set).
     void SetTextOpaque(bool opaque) { textOpaque_ = opaque; }

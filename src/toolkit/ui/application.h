@@ -12,7 +12,6 @@ namespace tk {
 
 class Form;
 class Timer;
-class Mixer;
 
 class Application {
   public:

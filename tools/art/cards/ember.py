@@ -2,6 +2,7 @@
 import math
 import random
 
+import figkit as fk
 from cards.paint import W, H, f, pts, curve, limb, head, hand, body, cloak, horse, tower, windows
 
 
@@ -157,15 +158,32 @@ def engineer(S):
     S.add('<rect y="176" width="140" height="26" fill="#1a0806" filter="url(#%s)"/>' % S.texture(0.1, 0.5))
     S.add('<path d="M14,176 L20,154 L48,154 L54,176 Z M10,150 h48 v6 h-48 Z" fill="#1a0c0a"/>')  # the anvil
     # the engineer leaning into the blow: tongs holding the glowing bar to the anvil, hammer high
-    j = dict(neck=(68, 108), hip=(80, 142), ls=(61, 111), rs=(76, 108), le=(52, 126), lw=(42, 144), re=(92, 94), rw=(90, 70),
-             lk=(68, 160), la=(58, 178), rk=(94, 158), ra=(104, 178), lf=-1, rf=-1)
-    fig = body(j, 1.9, build=1.15) + head(66, 96, 7, facing=-1, beard=True) + hand(42, 145, 2.8, 130) + hand(90, 68, 2.8, -95)
-    fig += '<path d="M62,116 L78,112 L88,150 L60,152 Z"/>'  # his leather apron
-    fig += limb((90, 68), (84, 50), 2.2, 2) + '<rect x="74" y="42" width="18" height="10" rx="1.5" transform="rotate(-35 83 47)"/>'
-    fig += '<path d="M42,146 L30,150 M42,146 L31,153" stroke="#0e0606" stroke-width="1.6"/>'  # the tongs
-    S.lit(fig, dx=-1, dy=0.6, col="#ffa060", width=1.4, fill="#0e0606", textured=True)
+    fig = fk.torso((70, 106), (73, 118), (79, 134), (82, 146), 1.15, shoulders=13, waist_w=10, hips=11)
+    fig += fk.leg((77, 146), (66, 163), (58, 179), (50, 181), 1.15, -1, boot=True)
+    fig += fk.leg((87, 146), (97, 163), (104, 179), (97, 181), 1.15, -1, boot=True)
+    fig += fk.arm((80, 110), (94, 98), (90, 76), 1.15, -1) + fk.fist(89, 73, -1.75, 0.95)
+    fig += fk.arm((64, 112), (54, 128), (44, 142), 1.15, -1) + fk.fist(42, 144, 2.3, 0.95)
+    hx, hy = 64, 94
+    fig += fk.face_profile(hx, hy, 0.95, facing=-1, tilt=0.12)
+    fig += fk.smooth([fk.point(hx, hy, *q, s=0.95, facing=-1, tilt=0.12) for q in
+                      ((-1.8, 2.4), (1.2, 3.8), (5.4, 4.4), (6.4, 7.4), (4.6, 11.6), (1.2, 12.8), (-1.4, 9.0))])
+    fig += fk.smooth([fk.point(hx, hy, *q, s=0.95, facing=-1, tilt=0.12) for q in
+                      ((-6.2, 0.0), (-6.6, -4.8), (-3.4, -8.6), (1.4, -8.8), (5.0, -6.8), (5.6, -4.6), (1.0, -5.4), (-2.8, -3.2))])
+    # his leather apron from the chest to the knees
+    fig += fk.smooth([(66, 114), (80, 114), (88, 140), (92, 164), (74, 166), (62, 160), (66, 138)])
+    S.lit("".join('<path d="M%s"/>' % q for q in fig.split("M") if q.strip()), dx=-1, dy=0.6, col="#ffa060", width=1.4,
+          fill="#0e0606", textured=True)
+    # the hammer: haft from the raised fist, the heavy head high behind him
+    S.lit('<path d="M86,80 L84,46" stroke="#0e0606" stroke-width="2.4"/><rect x="74" y="38" width="20" height="10" rx="1.5" '
+          'transform="rotate(-8 84 43)"/>', dx=-1, dy=0.6, col="#ffb070", width=1.2, fill="#1a0c0a")
+    S.lit('<path d="%s"/>' % fk.fist(89, 73, -1.75, 0.95), dx=-1, dy=0.6, col="#ffa060", width=1.2, fill="#0e0606")
+    # the tongs from his fist to the bar on the anvil
+    S.add('<path d="M42,144 L30,149 M42,145 L31,152" stroke="#1a0c0a" stroke-width="1.6"/>')
+    S.add('<path d="M70,118 L80,118" stroke="#3a1a10" stroke-width="1.4"/>')
     S.add('<g filter="url(#%s)"><rect x="18" y="148" width="16" height="3.5" rx="1" fill="#ffb040"/></g>' % S.bloom(1.5))
-    S.add('<path d="M60,92 q2,-1 4,0" stroke="#ffb070" stroke-width="0.8" fill="none"/><circle cx="61" cy="95" r="0.8" fill="#ffd8a0"/>')
+    ex, ey = fk.point(64, 94, 3.2, -1.4, 0.95, -1, 0.12)
+    S.add('<path d="M%s,%s q2,-1.2 4,0" stroke="#ffb070" stroke-width="0.8" fill="none"/><circle cx="%s" cy="%s" r="0.8" fill="#ffd8a0"/>'
+          % (f(ex - 2.4), f(ey - 2), f(ex), f(ey)))
     S.add('<g filter="url(#%s)">' % S.bloom(1.5) + "".join('<path d="M26,148 l%s,%s" stroke="#ffe0a0" stroke-width="0.8"/>' % (
         f(18 * math.cos(a)), f(-18 * math.sin(a))) for a in (0.3, 0.8, 1.3, 1.9, 2.5, 2.9)) + '<circle cx="26" cy="148" r="2.5" fill="#fff0c0"/></g>')
     S.vignette()
@@ -263,33 +281,54 @@ def mercenary(S):
     """A sellsword by the camp fire, greatsword on his shoulder, flipping the coin he was paid."""
     ember_sky(S, clouds=0.35)
     # the war camp behind him: tents and pikes against the glow, smoke drifting
-    S.glow(20, 176, 70, "#ff7a30", 0.85, ry=50)
+    S.glow(14, 186, 76, "#ff7a30", 0.9, ry=56)
     tents = "".join('<polygon points="%s"/>' % pts([(x - w, 160), (x, 160 - w * 0.9), (x + w, 160)]) for x, w in ((8, 16), (112, 20), (140, 12)))
     tents += "".join('<path d="M%d,160 L%d,112" stroke="#120404" stroke-width="1.2"/>' % (x, x + 2) for x in (30, 36, 126))
     S.add('<g fill="#160506">%s</g><rect y="158" width="140" height="44" fill="#100304"/>' % tents)
     S.fog(120, 50, opacity=0.3)
-    # the greatsword on his shoulder, its edge catching the fire
-    S.lit('<polygon points="84,108 88,111 136,10 131,8"/>', dx=-0.6, dy=-1, col="#ffd0a0", width=1.2, fill="#6a6c74")
-    # broad shoulders in mail and leather, the head with its cropped hair, scar and beard
-    body_ = '<path d="M34,204 C34,150 36,108 46,96 Q66,86 88,92 C98,102 102,150 104,204 Z"/>'
-    pauld = '<path d="M40,100 C42,88 54,86 60,92 L58,104 C50,102 44,104 40,108 Z"/><path d="M82,92 C92,88 100,94 102,104 L94,108 C92,102 88,100 82,100 Z"/>'
-    neck = limb((66, 94), (64, 78), 13, 11)
-    S.lit(body_ + pauld + neck + head(62, 63, 13, facing=-1, beard=True), dx=-1, dy=0.4, col="#ffa060", width=1.6, fill="#140808", textured=True)
-    S.add('<g stroke="#3a1a14" stroke-width="0.6" fill="none" opacity="0.8">' + "".join(
-        '<path d="M%d,%d q4,2 8,0"/>' % (x, y) for x in range(48, 96, 8) for y in range(112, 200, 6)) + "</g>")
-    S.add('<path d="M50,112 L94,150" stroke="#3a2010" stroke-width="4"/><rect x="68" y="126" width="6" height="5" fill="#a07a30"/>')
-    # his right arm across to the sword's grip; the left raised clear of him, thumb flicking the coin
-    arms = limb((94, 102), (102, 128), 11, 9) + limb((102, 128), (86, 118), 9, 7) + hand(84, 116, 5.5, 200)
-    arms += limb((42, 104), (20, 132), 11, 9) + limb((20, 132), (18, 106), 9, 7) + hand(18, 101, 5, -85)
-    S.lit(arms, dx=-1, dy=0.4, col="#ffa060", width=1.6, fill="#2a120c", textured=True)
-    S.add('<path d="M80,102 L95,114" stroke="#a07a30" stroke-width="3" stroke-linecap="round"/>'
-          '<path d="M86,109 L80,122" stroke="#2a140a" stroke-width="3.4"/><circle cx="79" cy="124" r="2.6" fill="#a07a30"/>')
-    S.lit(hand(84, 115, 5.5, 200), dx=-1, dy=0.4, col="#ffa060", width=1.2, fill="#2a120c")
-    # the face half in firelight: brow, eye, the old scar across the cheek
-    S.add('<path d="M51,54 q4,-2 8,-0.5" stroke="#ffb070" stroke-width="1" fill="none"/><circle cx="54" cy="58" r="1.1" fill="#ffd8a0"/>'
-          '<path d="M57,53 L62,69" stroke="#c05040" stroke-width="0.9"/>')
-    S.add('<g filter="url(#%s)"><ellipse cx="20" cy="84" rx="3.6" ry="1.6" fill="#ffd860" transform="rotate(-20 20 84)"/>'
-          '<path d="M20,80 v-5 M16,84 h-4 M24,84 h4" stroke="#fff0b0" stroke-width="0.6"/></g>' % S.bloom(1.4))
+    # the greatsword resting on his shoulder, its edge catching the fire
+    S.lit('<polygon points="88,130 92,132 136,14 132,11"/>', dx=-0.6, dy=-1, col="#ffd0a0", width=1.2, fill="#6a6c74")
+    S.add('<path d="M91,128 L133,15" stroke="#d8d0c8" stroke-width="0.5" opacity="0.6"/>')
+    # the man from the waist up, turned to the fire: heavy shoulders in mail, the neck thick,
+    # his head in profile with cropped hair and a beard
+    trunk = fk.smooth([(30, 204), (28, 160), (26, 124), (32, 110), (46, 102), (58, 94), (80, 94), (96, 100), (110, 106),
+                       (120, 118), (118, 160), (116, 204)])
+    neck = fk.smooth([(56, 100), (56, 82), (64, 76), (80, 80), (82, 100)])
+    hx, hy = 66, 64
+    face = fk.face_profile(hx, hy, 2.2, facing=-1, tilt=0.06)
+    hair = fk.smooth([fk.point(hx, hy, *q, s=2.2, facing=-1, tilt=0.06) for q in
+                      ((-6.2, 1.0), (-6.6, -4.4), (-3.6, -8.4), (1.0, -8.8), (4.6, -7.2), (5.4, -5.0), (2.0, -5.6), (-1.6, -3.4))])
+    beard = fk.smooth([fk.point(hx, hy, *q, s=2.2, facing=-1, tilt=0.06) for q in
+                       ((-2.2, 2.0), (1.2, 3.6), (5.4, 4.2), (6.2, 6.4), (4.6, 9.4), (1.2, 10.2), (-1.4, 8.0))])
+    pauld = fk.smooth([(24, 116), (28, 102), (42, 96), (54, 100), (50, 114), (36, 118)])
+    pauld += " " + fk.smooth([(88, 98), (104, 96), (118, 104), (122, 118), (108, 116), (94, 110)])
+    S.lit("".join('<path d="%s"/>' % d for d in (trunk, neck, face, hair, beard, pauld)), dx=-1, dy=0.4, col="#ffa060",
+          width=1.6, fill="#1a0a0a", textured=True)
+    # rings of mail over the chest, the baldric and its buckle
+    S.add('<g stroke="#4a2418" stroke-width="0.6" fill="none" opacity="0.8">' + "".join(
+        '<path d="M%d,%d q3,2 6,0"/>' % (x + (y // 5 % 2) * 3, y) for x in range(34, 110, 6) for y in range(122, 204, 5)) + "</g>")
+    S.add('<path d="M40,110 L108,176" stroke="#3a2010" stroke-width="5"/><rect x="70" y="138" width="7" height="6" fill="#a07a30"/>')
+    # his sword arm bent up to the grip at his shoulder; the other raised before him, the
+    # thumb just flicking the coin into the air
+    arms = fk.arm((106, 110), (116, 150), (98, 132), 1.75, facing=-1) + fk.fist(95, 129, -2.0, 1.6)
+    arms += fk.arm((38, 112), (12, 136), (20, 106), 1.75, facing=-1)
+    S.lit("".join('<path d="M%s"/>' % p for p in arms.split("M") if p.strip()), dx=-1, dy=0.4, col="#ffa060", width=1.6,
+          fill="#2a120c", textured=True)
+    S.add('<path d="M86,136 L84,142" stroke="#2a140a" stroke-width="3.4"/><circle cx="83.6" cy="144" r="2.4" fill="#a07a30"/>'
+          '<path d="M84,127 L100,133" stroke="#a07a30" stroke-width="2.6" stroke-linecap="round"/>')
+    S.lit('<path d="%s"/>' % fk.fist(95, 129, -2.0, 1.6), dx=-1, dy=0.4, col="#ffa060", width=1.2, fill="#2a120c")
+    thumb = fk.fist(20, 101, -1.6, 1.6) + fk.swell([(22.5, 97), (24.5, 91), (24, 87)], [(0, 1.6, 1.6), (0.6, 1.3, 1.3), (1, 1.1, 1.1)])
+    S.lit("".join('<path d="M%s"/>' % p for p in thumb.split("M") if p.strip()), dx=-1, dy=0.4, col="#ffb070", width=1.2,
+          fill="#3a1810")
+    # the face half in firelight: brow, eye, the old scar across the cheek, the ear
+    ex, ey = fk.point(hx, hy, 3.2, -1.4, 2.2, -1, 0.06)
+    S.add('<path d="M%s,%s q3,-1.6 6,-0.2" stroke="#ffb070" stroke-width="1" fill="none"/><circle cx="%s" cy="%s" r="1.1" fill="#ffd8a0"/>'
+          % (f(ex - 3.4), f(ey - 2.6), f(ex), f(ey)))
+    S.add('<path d="M%s,%s L%s,%s" stroke="#c05040" stroke-width="0.9"/>' % (f(ex + 2), f(ey - 5), f(ex + 6), f(ey + 9)))
+    S.add('<path d="M%s,%s q-3,1 -2,5 q2,1 3,-1" stroke="#7a3020" stroke-width="0.8" fill="none"/>' % (f(hx + 2), f(hy - 2)))
+    # the coin spinning up over his thumb
+    S.add('<g filter="url(#%s)"><ellipse cx="25" cy="74" rx="3.6" ry="1.6" fill="#ffd860" transform="rotate(-20 25 74)"/>'
+          '<path d="M25,70 v-5 M21,74 h-4 M29,74 h4" stroke="#fff0b0" stroke-width="0.6"/></g>' % S.bloom(1.4))
     S.vignette(0.7)
 
 

@@ -2,6 +2,7 @@
 import math
 import random
 
+import figkit as fk
 from cards.paint import W, H, f, pts, curve, limb, head, hand, body, cloak, horse, tower, windows, mix
 
 
@@ -198,20 +199,32 @@ def conscript(S):
     S.add('<g fill="#142244">%s</g>' % col)
     S.fog(126, 30, opacity=0.4)
     S.lit('<path d="M-2,202 L-2,176 Q40,166 80,170 Q116,174 142,168 L142,202 Z"/>', dx=-0.4, dy=-1, textured=True, fill="#0c1220")
-    # the boy in mid-stride: left foot forward, free arm swinging, the spear on his shoulder
-    j = dict(neck=(68, 98), hip=(70, 136), ls=(61, 101), rs=(77, 101), le=(58, 118), lw=(52, 132), re=(86, 114), rw=(82, 100),
-             lk=(60, 158), la=(50, 184), rk=(80, 160), ra=(88, 186), lf=-1, rf=-1)
-    fig = body(j, 2.1, build=0.95) + hand(51, 134, 3, 110) + hand(81, 99, 3, -70)
-    fig += '<path d="M58,118 L82,118 L88,150 L54,150 Z"/>'  # his quilted coat, too long for him
-    fig += limb((68, 100), (69, 92), 6, 5) + head(69, 82, 7.5, facing=1, helm="kettle")
-    S.add('<path d="M58,128 L116,34" stroke="#5a3c22" stroke-width="2.6"/><polygon points="120,26 118,38 112,33" fill="#c8d4e8"/>')
-    S.lit(fig, dx=-0.8, dy=-0.8, width=1.6, fill="#0b0f18", textured=True)
-    S.lit(hand(81, 99, 3, -70), dx=-0.8, dy=-0.8, fill="#0b0f18")
+    # the boy in mid-stride: left foot forward, free arm swinging, the spear on his shoulder;
+    # slight, his coat and helmet made for a bigger man
+    S.add('<path d="M62,134 L118,36" stroke="#5a3c22" stroke-width="2.4"/><polygon points="122.5,28 119.8,39.4 115.6,37" fill="#c8d4e8"/>')
+    fig = fk.torso((70, 100), (70, 111), (71, 126), (72, 138), 1.1, shoulders=12, waist_w=8.5, hips=9.5)
+    fig += fk.leg((76, 138), (81, 161), (91, 180), (86, 186), 1.1, -1, boot=True)
+    fig += fk.leg((68, 138), (60, 160), (52, 182), (44, 184), 1.1, -1, boot=True)
+    fig += fk.arm((64, 104), (58, 121), (53, 134), 1.05, -1) + fk.hand(53, 134, 1.9, 0.9, grip=False)
+    fig += fk.arm((76, 103), (87, 116), (83, 101), 1.05, -1)
+    hx, hy = 71, 88
+    fig += fk.face_profile(hx, hy, 1.05, facing=1, tilt=-0.04)
+    # the kettle helmet, its brim wide over his eyes
+    fig += fk.smooth([fk.point(hx, hy, *q, s=1.05, tilt=-0.04) for q in
+                      ((-9.6, -3.2), (-6.4, -8.8), (0.0, -10.6), (6.2, -8.6), (9.4, -3.0), (7.0, -2.6), (0.0, -3.6), (-7.2, -2.6))])
+    # his quilted coat, too long for him, hanging past his knees
+    fig += fk.smooth([(62, 103), (78, 103), (80, 116), (78, 127), (84, 140), (89, 153), (80, 151), (72, 155), (62, 151), (56, 153), (62, 138), (64, 127), (61, 116)])
+    S.lit("".join('<path d="M%s"/>' % q for q in fig.split("M") if q.strip()), dx=-0.8, dy=-0.8, width=1.6, fill="#0b0f18",
+          textured=True)
+    S.lit('<path d="%s"/>' % fk.fist(82, 99, -2.1, 0.95), dx=-0.8, dy=-0.8, fill="#0b0f18")
     S.add('<g stroke="#3a4a70" stroke-width="0.6" fill="none" opacity="0.6">' + "".join(
-        '<path d="M%s,121 L%s,148"/>' % (f(64 + i * 8), f(62 + i * 9)) for i in range(3)) + '<path d="M56,134 H86"/></g>')
+        '<path d="M%s,112 L%s,150"/>' % (f(66 + i * 5), f(64 + i * 8)) for i in range(3)) + '<path d="M63,127 H79"/></g>')
     # his face turned back toward the door: a wide eye under the helmet's brim, the mouth set
-    S.add('<ellipse cx="74" cy="80" rx="1.2" ry="0.9" fill="#dfe8ff"/><circle cx="74.4" cy="80" r="0.5" fill="#000"/>'
-          '<path d="M72,77 q2,-1 4,0" stroke="#9cb8f0" stroke-width="0.8" fill="none"/><path d="M73,87 h2.6" stroke="#7a90c0" stroke-width="0.8"/>')
+    ex, ey = fk.point(hx, hy, 3.3, -1.2, 1.05, 1, -0.04)
+    S.add('<ellipse cx="%s" cy="%s" rx="1.2" ry="0.9" fill="#dfe8ff"/><circle cx="%s" cy="%s" r="0.5" fill="#000"/>'
+          % (f(ex), f(ey), f(ex + 0.4), f(ey)))
+    mx, my = fk.point(hx, hy, 5.0, 4.0, 1.05, 1, -0.04)
+    S.add('<path d="M%s,%s h-2.2" stroke="#7a90c0" stroke-width="0.7"/>' % (f(mx), f(my)))
     S.vignette()
 
 

@@ -7,6 +7,8 @@ filters and gradients they need, with ids unique inside the one card document.
 import math
 import random
 
+from figkit import smooth
+
 W, H = 140, 202
 
 # Colours of each run of cards inside the shared night: sky top, sky middle, horizon glow,
@@ -230,16 +232,8 @@ def mix(a, b, t):
 
 def curve(points, closed=True):
     """A smooth path through points (Catmull-Rom), for shapes that must not look cut from card."""
-    n = len(points)
-    d = "M%.1f,%.1f " % points[0]
-    for i in range(n if closed else n - 1):
-        p0 = points[(i - 1) % n] if closed or i > 0 else points[i]
-        p1, p2 = points[i], points[(i + 1) % n]
-        p3 = points[(i + 2) % n] if closed or i + 2 < n else p2
-        c1 = (p1[0] + (p2[0] - p0[0]) / 6, p1[1] + (p2[1] - p0[1]) / 6)
-        c2 = (p2[0] - (p3[0] - p1[0]) / 6, p2[1] - (p3[1] - p1[1]) / 6)
-        d += "C%.1f,%.1f %.1f,%.1f %.1f,%.1f " % (c1 + c2 + p2)
-    return d + ("Z" if closed else "")
+    d = smooth(points, closed, digits=1)
+    return d[:-1] if closed else d
 
 
 def limb(a, b, wa, wb):
