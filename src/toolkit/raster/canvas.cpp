@@ -261,7 +261,9 @@ void CopyOpaque(const PixelView& dst, int x, int y, const Bitmap& src) {
 
 // Copies the visible part of a transparent picture's opaque runs to (x, y); the key colour's
 // pixels are never touched.
-void CopyRuns(const PixelView& dst, int x, int y, const Picture& picture) {
+// With `drawn`, each row is marked from its first pixel copied to its last (the outline of a
+// tower, not its whole rectangle, so the next frame's clear leaves the key colour's pixels be).
+void CopyRuns(const PixelView& dst, int x, int y, const Picture& picture, DrawnRows* drawn) {
     const Bitmap& src = picture.Pixels();
     const Clip c = ClipTo(dst, x, y, src.width, src.height);
     if (c.l >= c.r || c.t >= c.b) return;
@@ -271,23 +273,28 @@ void CopyRuns(const PixelView& dst, int x, int y, const Picture& picture) {
         const int sy = int(row - y);
         const Color* s = src.pixels.data() + std::size_t(sy) * src.width + from;
         Color* d = dst.Row(int(row)) + c.l;  // both at the first visible column
+        long long first = to, last = 0;
         for (const OpaqueRun& run : picture.RunsOf(sy)) {
             const long long a = std::max<long long>(run.begin, from) - from;
             const long long b = std::min<long long>(run.end, to) - from;
-            if (a < b) std::memcpy(d + a, s + a, std::size_t(b - a) * sizeof(Color));
+            if (a >= b) continue;
+            std::memcpy(d + a, s + a, std::size_t(b - a) * sizeof(Color));
+            first = std::min(first, a);
+            last = b;
         }
+        if (drawn && first < last) drawn->Mark(c.l + first, row, c.l + last, row + 1);
     }
 }
 
 }  // namespace
 
 void Canvas::Draw(int x, int y, const Picture& picture) {
-    Mark(x, y, (long long)x + picture.Width(), (long long)y + picture.Height());
     if (picture.Transparent()) {
         Settle();
-        CopyRuns(target_, x, y, picture);
+        CopyRuns(target_, x, y, picture, drawn_);
         return;
     }
+    Mark(x, y, (long long)x + picture.Width(), (long long)y + picture.Height());
     // Decoded before anything is written, so a broken file leaves the fill owed, not half made.
     const Bitmap& pixels = picture.Pixels();
     if (fillOwed_) {
