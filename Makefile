@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench bench-idle test-sanitize soak soak-sanitize fuzz contact-sheet clean package sound-report check-fresh
+.PHONY: all deps configure build run test bench bench-idle bench-cpu test-sanitize soak soak-sanitize fuzz contact-sheet clean package sound-report check-fresh
 
 all: build
 
@@ -72,6 +72,12 @@ bench-idle: build
 sound-report: configure
 	@cmake --build $(BUILD) -j$(JOBS) --target sounds vellmoor-sound-report >/dev/null
 	@$(BUILD)/tools/synth/vellmoor-sound-report $(BUILD)/game
+
+# The CPU of the real game on every screen under Xvfb at 1280 x 720 and 1920 x 1080, beside a
+# program that only clears and presents a full-screen frame at the same interval.
+bench-cpu: build
+	@cmake --build $(BUILD) -j$(JOBS) --target vellmoor-present-floor xwd_tool
+	bench/cpu/screen_cpu.sh $(BUILD)
 
 contact-sheet: build
 	@cmake --build $(BUILD) -j$(JOBS) --target contact-sheet

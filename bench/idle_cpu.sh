@@ -52,7 +52,7 @@ wall0=$(date +%s%N)
 sleep "$idle"
 ticks1=$(cpu_ticks)
 wall1=$(date +%s%N)
-xdotool search --onlyvisible --name '^Form4$' >/dev/null || e2e_fail "the battle was left during the measurement"
+e2e_form_shown Form4 || e2e_fail "the battle was left during the measurement"
 grep -q 'vellmoor: error' "$E2E_DIR/game.log" && e2e_fail "the game reported: $(grep 'vellmoor: error' "$E2E_DIR/game.log")"
 
 awk -v t=$((ticks1 - ticks0)) -v hz="$hz" -v ns=$((wall1 - wall0)) 'BEGIN {

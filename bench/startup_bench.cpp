@@ -34,6 +34,8 @@ long PeakResidentKiB() {
 
 // Every screen shown and ticked at 1920 x 1080 a few times; the counter is the process's peak.
 void PeakMemoryAfterEveryScreen(benchmark::State& state) {
+    // The peak from here on: the benchmarks before this one may have needed more.
+    std::ofstream("/proc/self/clear_refs") << "5";
     for (auto _ : state) {
         vm::GameDriver d(43200000, 1920, 1080);
         d.Click(d.FormNamed("Form1"), 380, 400);  // START

@@ -25,13 +25,13 @@ void HatchColumns(tk::Canvas& canvas, int firstX, int top, int bottom, int count
             canvas.Line(x, top, x, bottom);
         return;
     }
-    tk::Bitmap& b = canvas.Target();
+    const tk::PixelView& b = canvas.Target(firstX, top, (long long)lastX + 1, bottom);
     // The first column at or right of 0 that the hatch reaches, and the clipped rows.
     const long long from = firstX >= 0 ? firstX : firstX + ((-(long long)firstX + 1) / 2) * 2;
     const long long to = std::min<long long>(lastX, (long long)b.width - 1);
     const int y0 = std::max(top, 0), y1 = std::min(bottom, b.height);
     for (int y = y0; y < y1; ++y) {
-        tk::Color* row = b.pixels.data() + std::size_t(y) * std::size_t(b.width);
+        tk::Color* row = b.Row(y);
         for (long long x = from; x <= to; x += 2)
             row[x] = kBlack;
     }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "state/game_state.h"
 #include "toolkit/ui/application.h"
@@ -37,18 +38,29 @@ void ScreenForm::Timer1Timer() {
     BeforeFrame();
     const int w = W(), h = H();
     Image1.SetBounds(0, 0, w, h);
-    frame_.Resize(std::clamp(w, 0, kFrameWidth), std::clamp(h, 0, kFrameHeight));
+    const tk::LentFrame lent =
+        LendFrame(std::clamp(w, 0, kFrameWidth), std::clamp(h, 0, kFrameHeight));
+    frame_ = lent.pixels;
+    std::swap(drawn_, lastDrawn_);
+    drawn_.Reset(frame_.width, frame_.height);
+    const bool lastStands = lent.holdsLastFrame && lastDrawn_.Width() == frame_.width &&
+                            lastDrawn_.Height() == frame_.height;
     tk::Canvas canvas(frame_);
+    canvas.TrackDrawing(&drawn_);
     canvas.SetPenColor(0);
     Game().random.Reseed(App().GetHost().MsOfDayUtc());
     try {
-        // The black fill: one line per row, 0 .. H inclusive, as wide as the client area.
-        std::fill(frame_.pixels.begin(), frame_.pixels.end(), tk::Color(0));
+        // The black fill: one line per row, 0 .. H inclusive, as wide as the client area. Made
+        // by the canvas when the content starts, around a first opaque picture (a screen's
+        // painting or panorama), which would cover it anyway; in the window's pixels as the
+        // last frame left them, only where that frame drew (the rest is black still).
+        canvas.FillLater(0, lastStands ? &lastDrawn_ : nullptr);
         DrawContent(canvas);
     } catch (const std::exception& e) {
         App().ReportError(e.what());
     }
-    PresentFrame(frame_);
+    canvas.Settle();
+    PresentFrame(canvas);
 }
 
 }  // namespace vm

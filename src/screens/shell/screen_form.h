@@ -19,8 +19,9 @@ namespace vm {
 // An error raised by DrawContent is reported and the frame is still shown; the timer runs on.
 //
 // The frame stands for a fresh 2000 x 3000 bitmap, but only the part that can reach the window
-// is kept: min(W, 2000) x min(H, 3000) pixels, reused from tick to tick. Clipping at its edges
-// gives the same window pixels as the full bitmap would.
+// is drawn: min(W, 2000) x min(H, 3000) pixels, lent by the host (the window's own where it
+// can), so no screen keeps a frame of its own. Clipping at its edges gives the same window
+// pixels as the full bitmap would.
 class ScreenForm : public tk::Form {
   public:
     static constexpr int kFrameWidth = 2000;
@@ -35,8 +36,9 @@ class ScreenForm : public tk::Form {
     // The tick: BeforeFrame, then the frame around DrawContent.
     void Timer1Timer();
 
-    // The screen's last frame (what the window shows).
-    const tk::Bitmap& LastFrame() const { return frame_; }
+    // The pixels the screen's last frame was drawn in (lent by the host: what the window shows
+    // until another frame is drawn; see tk::Host::LendFrame).
+    const tk::PixelView& LastFrame() const { return frame_; }
 
     // Client size, read afresh at each use.
     int W() const { return ClientWidth(); }
@@ -56,7 +58,10 @@ class ScreenForm : public tk::Form {
     }
 
   private:
-    tk::Bitmap frame_;
+    tk::PixelView frame_;
+    // Where this and the last frame were drawn on in the window's pixels: a frame drawn where
+    // the last one was clears only what that one drew (see tk::DrawnRows).
+    tk::DrawnRows drawn_, lastDrawn_;
 };
 
 }  // namespace vm

@@ -25,9 +25,13 @@ WindowId HeadlessHost::CreateWindow(const WindowSpec& spec) {
     return id;
 }
 
+// A hidden window shows nothing and keeps no frame (a screen's would be a full-screen one);
+// a frame lent for drawing is kept until it is presented.
 void HeadlessHost::SetVisible(WindowId id, bool visible) {
     auto it = windows_.find(id);
-    if (it != windows_.end()) it->second.visible = visible;
+    if (it == windows_.end()) return;
+    it->second.visible = visible;
+    if (!visible && id != lentTo_) it->second.frame = Bitmap();
 }
 
 void HeadlessHost::Raise(WindowId) {}
@@ -55,6 +59,7 @@ void HeadlessHost::ClientSize(WindowId id, int& width, int& height) const {
 void HeadlessHost::Present(WindowId id, const Bitmap& frame) {
     auto it = windows_.find(id);
     if (it == windows_.end()) return;
+    it->second.frameKept = false;
     int w = 0, h = 0;
     ClientSize(id, w, h);
     Bitmap& shown = it->second.frame;
@@ -69,6 +74,35 @@ void HeadlessHost::Present(WindowId id, const Bitmap& frame) {
         }
         std::fill(row + x, row + w, Color(0));
     }
+}
+
+// A frame of the client's size is drawn straight into what the window shows.
+LentFrame HeadlessHost::LendFrame(WindowId id, int width, int height) {
+    lentShared_ = false;
+    auto it = windows_.find(id);
+    if (it != windows_.end()) {
+        int w = 0, h = 0;
+        ClientSize(id, w, h);
+        Window& window = it->second;
+        if (w == width && h == height) {
+            const bool kept =
+                window.frameKept && window.frame.width == w && window.frame.height == h;
+            window.frame.Resize(w, h);
+            window.frameKept = true;
+            lentTo_ = id;
+            return {window.frame.View(), kept};
+        }
+        window.frameKept = false;
+    }
+    lentShared_ = true;
+    sharedFrame_.Resize(std::max(0, width), std::max(0, height));
+    return {sharedFrame_.View(), false};
+}
+
+void HeadlessHost::PresentLent(WindowId id) {
+    if (lentShared_) Present(id, sharedFrame_);
+    lentShared_ = false;
+    lentTo_ = 0;
 }
 
 std::uint32_t HeadlessHost::MsOfDayUtc() const {

@@ -25,6 +25,8 @@ class HeadlessHost : public Host {
     void SetCaption(WindowId id, const std::string& caption) override;
     void ClientSize(WindowId id, int& width, int& height) const override;
     void Present(WindowId id, const Bitmap& frame) override;
+    LentFrame LendFrame(WindowId id, int width, int height) override;
+    void PresentLent(WindowId id) override;
 
     std::int64_t NowMs() const override { return now_; }
     std::uint32_t MsOfDayUtc() const override;
@@ -49,7 +51,7 @@ class HeadlessHost : public Host {
     void AdvanceClock(std::int64_t ms);
     void Inject(const Event& e) { pending_.push_back(e); }
     // The window's last frame as the window shows it: client-sized, black where the presented
-    // bitmap did not reach.
+    // bitmap did not reach; empty while the window is hidden.
     const Bitmap& Frame(WindowId id) const;
     // What the desktop would list the window as (see Host::SetAppTitle), and the icon.
     std::string ListedName(WindowId id) const;
@@ -65,10 +67,14 @@ class HeadlessHost : public Host {
         WindowSpec spec;
         bool visible = false;
         Bitmap frame;
+        bool frameKept = false;  // frame holds the last lent frame, untouched since
     };
     void PullAudio(std::int64_t fromMs, std::int64_t toMs);
 
     std::map<WindowId, Window> windows_;
+    Bitmap sharedFrame_;       // lent when a frame is not the window's size
+    bool lentShared_ = false;  // the last LendFrame gave sharedFrame_
+    WindowId lentTo_ = 0;      // the window whose own frame is lent, until it is presented
     WindowId nextId_ = 1;
     std::int64_t now_ = 0;
     std::int64_t clockBase_ = 0;  // NowMs() at which the time of day was msOfDay_

@@ -33,6 +33,13 @@ inline const std::string& ListedName(const WindowSpec& spec, const std::string& 
     return spec.kind == WindowKind::FullScreen && !appTitle.empty() ? appTitle : spec.caption;
 }
 
+// Pixels lent for a window's frame (see Host::LendFrame).
+struct LentFrame {
+    PixelView pixels;
+    // The pixels are as this window's last lent frame left them: nothing else wrote there since.
+    bool holdsLastFrame = false;
+};
+
 // The program's icon: straight ARGB pixels, rows top to bottom.
 struct AppIcon {
     int width = 0, height = 0;
@@ -92,6 +99,13 @@ class Host {
     // Shows the window's new contents. The bitmap may be larger or smaller than the client
     // area: what lies beyond it is clipped, what it does not cover is black.
     virtual void Present(WindowId id, const Bitmap& frame) = 0;
+    // The full-screen frame, drawn in place. LendFrame gives width x height pixels (at most
+    // the client size; contents undefined) for the window's next frame: the window's own where
+    // the host can lend them, so PresentLent shows them without copying, else one buffer the
+    // host shares among its windows. The view is valid until PresentLent or the next LendFrame.
+    // PresentLent shows what was drawn; the part of the client area it did not cover is black.
+    virtual LentFrame LendFrame(WindowId id, int width, int height) = 0;
+    virtual void PresentLent(WindowId id) = 0;
 
     // Time. NowMs is a monotonic millisecond count for timers; MsOfDayUtc is the time of day
     // in universal time, 0 .. 86399999, for reseeding the random generator.

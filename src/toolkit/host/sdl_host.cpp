@@ -205,6 +205,7 @@ void SdlHost::ClientSize(WindowId id, int& width, int& height) const {
 }
 
 void SdlHost::Present(WindowId id, const Bitmap& frame) {
+    ForgetLentFrame(id);
     SDL_Window* window = WindowOf(id);
     if (!window) return;
     SDL_Surface* surface = SDL_GetWindowSurface(window);
@@ -216,6 +217,42 @@ void SdlHost::Present(WindowId id, const Bitmap& frame) {
         CopyToSurface(surface, frame);
     }
     SDL_UpdateWindowSurface(window);
+}
+
+// A window at its natural size whose surface holds 32-bit pixels in our order (the usual X11
+// visual of depth 24) is drawn on in place: no conversion, no copy, no clear of its own.
+LentFrame SdlHost::LendFrame(WindowId id, int width, int height) {
+    lentSurface_ = false;
+    auto it = windows_.find(id);
+    if (it != windows_.end() && it->second.factor == 1) {
+        HostWindow& w = it->second;
+        SDL_Surface* s = SDL_GetWindowSurface(w.window);
+        if (s && s->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(s) && s->w == width &&
+            s->h == height && s->pitch % 4 == 0) {
+            lentSurface_ = true;
+            const bool kept = w.lent == s;
+            w.lent = s;
+            return {{static_cast<Color*>(s->pixels), width, height, s->pitch / 4}, kept};
+        }
+    }
+    ForgetLentFrame(id);
+    sharedFrame_.Resize(std::max(0, width), std::max(0, height));
+    return {sharedFrame_.View(), false};
+}
+
+// Something other than a lent frame is drawn on the window's surface, or SDL makes it anew.
+void SdlHost::ForgetLentFrame(WindowId id) {
+    auto it = windows_.find(id);
+    if (it != windows_.end()) it->second.lent = nullptr;
+}
+
+void SdlHost::PresentLent(WindowId id) {
+    if (!lentSurface_) {
+        Present(id, sharedFrame_);
+        return;
+    }
+    lentSurface_ = false;
+    if (SDL_Window* window = WindowOf(id)) SDL_UpdateWindowSurface(window);
 }
 
 std::int64_t SdlHost::NowMs() const {

@@ -43,6 +43,8 @@ class SdlHost : public Host {
     void SetCaption(WindowId id, const std::string& caption) override;
     void ClientSize(WindowId id, int& width, int& height) const override;
     void Present(WindowId id, const Bitmap& frame) override;
+    LentFrame LendFrame(WindowId id, int width, int height) override;
+    void PresentLent(WindowId id) override;
 
     std::int64_t NowMs() const override;
     std::uint32_t MsOfDayUtc() const override;
@@ -64,6 +66,8 @@ class SdlHost : public Host {
         SDL_Window* window = nullptr;
         int factor = 1;  // display pixels per client pixel, each way
         WindowSpec spec;
+        // The surface whose pixels were last lent, while they hold that frame untouched.
+        SDL_Surface* lent = nullptr;
     };
 
     SDL_Window* WindowOf(WindowId id) const;
@@ -77,6 +81,11 @@ class SdlHost : public Host {
 
     std::map<WindowId, HostWindow> windows_;
     Bitmap staging_;  // enlarged frames for window surfaces that are not 32-bit
+    // Frames for windows whose surface cannot be drawn on directly (enlarged, or not 32-bit),
+    // shared by every window: only one screen draws at a time.
+    Bitmap sharedFrame_;
+    bool lentSurface_ = false;  // the last LendFrame gave the window's own surface
+    void ForgetLentFrame(WindowId id);
     WindowId nextId_ = 1;
     std::map<std::uint32_t, std::unique_ptr<ErrorWindow>> errorWindows_;  // by SDL window id
     std::uint32_t audioDevice_ = 0;

@@ -74,6 +74,12 @@ bool SdlHost::Translate(const SDL_Event& sdl, Event& event) {
                 }
                 return false;
             }
+            if (sdl.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                sdl.window.event == SDL_WINDOWEVENT_RESIZED) {
+                // SDL makes the window's surface anew at its next use.
+                ForgetLentFrame(IdOfSdlWindow(sdl.window.windowID));
+                return false;
+            }
             if (sdl.window.event != SDL_WINDOWEVENT_CLOSE) return false;
             event.type = EventType::Close;
             event.window = IdOfSdlWindow(sdl.window.windowID);

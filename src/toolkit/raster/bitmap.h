@@ -1,6 +1,7 @@
 // bitmap.h -- a CPU raster of 32-bit pixels, the surface every canvas draws on.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -22,6 +23,17 @@ constexpr int BlueOf(Color c) {
     return int(c & 255);
 }
 
+// Pixels drawn in place: a Bitmap's own, or a window's that a host lends for one frame. Row y
+// starts at pixels + y * stride.
+struct PixelView {
+    Color* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    std::ptrdiff_t stride = 0;
+
+    Color* Row(int y) const { return pixels + y * stride; }
+};
+
 // Pixels row by row from the top-left corner; pixel (x, y) is pixels[y * width + x].
 struct Bitmap {
     int width = 0;
@@ -40,6 +52,7 @@ struct Bitmap {
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
     Color At(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
     Color& At(int x, int y) { return pixels[std::size_t(y) * width + x]; }
+    PixelView View() { return {pixels.data(), width, height, width}; }
 };
 
 }  // namespace tk

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "toolkit/raster/bitmap.h"
+#include "toolkit/raster/drawn_rows.h"
 
 namespace tk {
 
@@ -21,11 +22,19 @@ struct TextSize {
 
 class Canvas {
   public:
-    explicit Canvas(Bitmap& target) : target_(&target) {}
+    explicit Canvas(Bitmap& target) : target_(target.View()) {}
+    explicit Canvas(PixelView target) : target_(target) {}
 
-    Bitmap& Target() { return *target_; }
-    int Width() const { return target_->width; }
-    int Height() const { return target_->height; }
+    // The pixels, for drawing of one's own (after any fill still owed, see FillLater), in the
+    // rectangle [left, right) x [top, bottom), or anywhere.
+    const PixelView& Target(long long left, long long top, long long right, long long bottom) {
+        Settle();
+        Mark(left, top, right, bottom);
+        return target_;
+    }
+    const PixelView& Target() { return Target(0, 0, target_.width, target_.height); }
+    int Width() const { return target_.width; }
+    int Height() const { return target_.height; }
 
     // Pen.
     void SetPenColor(Color c) { pen_ = c; }
@@ -58,8 +67,35 @@ class Canvas {
     // A whole bitmap copied opaquely (screen frames onto windows, widgets onto forms).
     void Blit(int x, int y, const Bitmap& source);
 
+    // Fills the whole target with c, made as late as possible: the next drawing call makes it
+    // first, except that an opaque picture drawn next is drawn straight onto the target and only
+    // what it leaves uncovered is filled. The pixels are those of a fill made at once; what the
+    // picture covers is just not written twice. Settle() makes a fill still owed (call it
+    // before the target is shown; it never throws). With onlyWhereDrawn, the target holds c
+    // already everywhere but where those rows were drawn on, and the fill is made only there.
+    void FillLater(Color c, const DrawnRows* onlyWhereDrawn = nullptr) {
+        fillOwed_ = true;
+        fillColor_ = c;
+        fillOnly_ = onlyWhereDrawn;
+    }
+    void Settle() {
+        if (fillOwed_) FillAround(0, 0, 0, 0);
+    }
+    // Every drawing call from now on marks what it may have drawn on in `drawn` (or nothing).
+    void TrackDrawing(DrawnRows* drawn) { drawn_ = drawn; }
+
   private:
-    Bitmap* target_;
+    // Makes the fill owed everywhere but the rectangle [l, r) x [t, b) (already clipped).
+    void FillAround(long long l, long long t, long long r, long long b);
+    void Mark(long long x0, long long y0, long long x1, long long y1) {
+        if (drawn_) drawn_->Mark(x0, y0, x1, y1);
+    }
+
+    PixelView target_;
+    bool fillOwed_ = false;
+    Color fillColor_ = 0;
+    const DrawnRows* fillOnly_ = nullptr;
+    DrawnRows* drawn_ = nullptr;
     Color pen_ = 0;
     int penX_ = 0, penY_ = 0;
     int fontSize_ = 8;

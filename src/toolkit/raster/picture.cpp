@@ -258,9 +258,28 @@ const Bitmap& Picture::Pixels() const {
                                                  : DecodeBmp(Bytes(file), file.size(), path_);
         if (pixels_.width != width_ || pixels_.height != height_)
             Fail(path_, "file changed since it was checked");
+        if (Transparent()) FindOpaqueRuns();
         decoded_ = true;
     }
     return pixels_;
+}
+
+void Picture::FindOpaqueRuns() const {
+    runs_.clear();
+    rowRuns_.assign(1, 0);
+    for (int y = 0; y < pixels_.height; ++y) {
+        const Color* row = pixels_.pixels.data() + std::size_t(y) * pixels_.width;
+        for (int x = 0; x < pixels_.width;) {
+            while (x < pixels_.width && row[x] == key_)
+                ++x;
+            const int begin = x;
+            while (x < pixels_.width && row[x] != key_)
+                ++x;
+            if (x > begin) runs_.push_back({begin, x});
+        }
+        rowRuns_.push_back(std::uint32_t(runs_.size()));
+    }
+    runs_.shrink_to_fit();
 }
 
 }  // namespace tk

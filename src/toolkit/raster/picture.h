@@ -3,7 +3,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "toolkit/raster/bitmap.h"
 
@@ -32,6 +34,12 @@ PictureProbe ProbePicture(const std::string& path, ProbeDepth depth = ProbeDepth
 Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size, const std::string& name);
 Bitmap DecodeJpeg(const std::uint8_t* data, std::size_t size, const std::string& name);
 
+// A stretch of one row's pixels other than the key colour: columns begin .. end - 1.
+struct OpaqueRun {
+    std::int32_t begin = 0;
+    std::int32_t end = 0;
+};
+
 class Picture {
   public:
     // Probes the file at once (so a missing file or a wrong format fails here); a bitmap is
@@ -48,8 +56,17 @@ class Picture {
 
     // The decoded pixels, decoded once and kept. Throws tk::Error for a broken file.
     const Bitmap& Pixels() const;
+    // A transparent bitmap's opaque runs in row y (0 <= y < Height()), left to right, found once
+    // when it was decoded, so drawing it copies runs instead of testing every pixel. Empty for
+    // opaque pictures.
+    std::span<const OpaqueRun> RunsOf(int y) const {
+        return {runs_.data() + rowRuns_[std::size_t(y)],
+                runs_.data() + rowRuns_[std::size_t(y) + 1]};
+    }
 
   private:
+    void FindOpaqueRuns() const;
+
     std::string path_;
     PictureFormat format_;
     bool transparent_;
@@ -57,6 +74,8 @@ class Picture {
     Color key_ = 0;
     mutable bool decoded_ = false;
     mutable Bitmap pixels_;
+    mutable std::vector<OpaqueRun> runs_;
+    mutable std::vector<std::uint32_t> rowRuns_;  // row y's runs are [rowRuns_[y], rowRuns_[y + 1])
 };
 
 }  // namespace tk

@@ -68,10 +68,13 @@ void Form::PaintWidgets(Canvas& canvas, bool includePictures) {
     }
 }
 
-void Form::PresentFrame(Bitmap& frame) {
-    Canvas canvas(frame);
-    PaintWidgets(canvas, false);
-    app_.GetHost().Present(window_, frame);
+LentFrame Form::LendFrame(int width, int height) {
+    return app_.GetHost().LendFrame(window_, width, height);
+}
+
+void Form::PresentFrame(Canvas& frame) {
+    PaintWidgets(frame, false);
+    app_.GetHost().PresentLent(window_);
 }
 
 void Form::Repaint() {

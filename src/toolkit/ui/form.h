@@ -48,9 +48,11 @@ class Form {
     int ClientWidth() const;
     int ClientHeight() const;
 
-    // The full-screen frame: the visible components other than pictures are painted over it
-    // (the screens' buttons), then it is shown. The frame is the caller's and may be reused.
-    void PresentFrame(Bitmap& frame);
+    // The full-screen frame, drawn in place in pixels the host lends (see Host::LendFrame):
+    // PresentFrame paints the visible components other than pictures over it (the screens'
+    // buttons), then shows it.
+    LentFrame LendFrame(int width, int height);
+    void PresentFrame(Canvas& frame);
     // Recomposes a bordered form and shows it.
     void Repaint();
 

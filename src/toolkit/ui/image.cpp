@@ -9,7 +9,7 @@ void Image::Paint(Canvas& canvas) {
     const Bitmap& pixels = picture->Pixels();
     const int w = std::min(width, pixels.width);
     const int h = std::min(height, pixels.height);
-    Bitmap& target = canvas.Target();
+    const PixelView& target = canvas.Target(left, top, (long long)left + w, (long long)top + h);
     const bool keyed = picture->Transparent();
     const Color key = picture->KeyColor();
     for (int y = 0; y < h; ++y) {
@@ -20,7 +20,7 @@ void Image::Paint(Canvas& canvas) {
             if (tx < 0 || tx >= target.width) continue;
             const Color c = pixels.At(x, y);
             if (keyed && c == key) continue;
-            target.At(tx, ty) = c;
+            target.Row(ty)[tx] = c;
         }
     }
 }
