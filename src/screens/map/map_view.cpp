@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 
 #include "assets/picture_catalogue.h"
 
@@ -25,16 +26,8 @@ void HatchColumns(tk::Canvas& canvas, int firstX, int top, int bottom, int count
             canvas.Line(x, top, x, bottom);
         return;
     }
-    const tk::PixelView& b = canvas.Target(firstX, top, (long long)lastX + 1, bottom);
-    // The first column at or right of 0 that the hatch reaches, and the clipped rows.
-    const long long from = firstX >= 0 ? firstX : firstX + ((-(long long)firstX + 1) / 2) * 2;
-    const long long to = std::min<long long>(lastX, (long long)b.width - 1);
-    const int y0 = std::max(top, 0), y1 = std::min(bottom, b.height);
-    for (int y = y0; y < y1; ++y) {
-        tk::Color* row = b.Row(y);
-        for (long long x = from; x <= to; x += 2)
-            row[x] = kBlack;
-    }
+    canvas.Hatch(firstX, top, int(std::min<long long>((long long)lastX + 1, INT32_MAX)), bottom,
+                 kBlack);
 }
 
 NumberText::NumberText(int value, std::string_view prefix, std::string_view suffix) {

@@ -41,26 +41,19 @@ void ScreenForm::Timer1Timer() {
     const tk::LentFrame lent =
         LendFrame(std::clamp(w, 0, kFrameWidth), std::clamp(h, 0, kFrameHeight));
     frame_ = lent.pixels;
-    std::swap(drawn_, lastDrawn_);
-    drawn_.Reset(frame_.width, frame_.height);
-    const bool lastStands = lent.holdsLastFrame && lastDrawn_.Width() == frame_.width &&
-                            lastDrawn_.Height() == frame_.height;
-    tk::Canvas canvas(frame_);
-    canvas.TrackDrawing(&drawn_);
+    tk::Canvas canvas(frame_, &recorder_.Begin(frame_, lent.holdsLastFrame));
     canvas.SetPenColor(0);
     Game().random.Reseed(App().GetHost().MsOfDayUtc());
+    // The black fill: one line per row, 0 .. H inclusive, as wide as the client area.
+    canvas.Fill(0);
     try {
-        // The black fill: one line per row, 0 .. H inclusive, as wide as the client area. Made
-        // by the canvas when the content starts, around a first opaque picture (a screen's
-        // painting or panorama), which would cover it anyway; in the window's pixels as the
-        // last frame left them, only where that frame drew (the rest is black still).
-        canvas.FillLater(0, lastStands ? &lastDrawn_ : nullptr);
         DrawContent(canvas);
     } catch (const std::exception& e) {
         App().ReportError(e.what());
     }
-    canvas.Settle();
-    PresentFrame(canvas);
+    PaintControls(canvas);
+    recorder_.Finish();
+    PresentLent();
 }
 
 }  // namespace vm

@@ -6,6 +6,7 @@
 #include "screens/shell/screen_services.h"
 #include "toolkit/raster/bitmap.h"
 #include "toolkit/raster/canvas.h"
+#include "toolkit/raster/frame_recorder.h"
 #include "toolkit/ui/form.h"
 #include "toolkit/ui/image.h"
 #include "toolkit/ui/timer.h"
@@ -21,7 +22,8 @@ namespace vm {
 // The frame stands for a fresh 2000 x 3000 bitmap, but only the part that can reach the window
 // is drawn: min(W, 2000) x min(H, 3000) pixels, lent by the host (the window's own where it
 // can), so no screen keeps a frame of its own. Clipping at its edges gives the same window
-// pixels as the full bitmap would.
+// pixels as the full bitmap would. The frame is written down as it is drawn and put in the
+// window's pixels only where it differs from the last one (see tk::FrameRecorder).
 class ScreenForm : public tk::Form {
   public:
     static constexpr int kFrameWidth = 2000;
@@ -59,9 +61,7 @@ class ScreenForm : public tk::Form {
 
   private:
     tk::PixelView frame_;
-    // Where this and the last frame were drawn on in the window's pixels: a frame drawn where
-    // the last one was clears only what that one drew (see tk::DrawnRows).
-    tk::DrawnRows drawn_, lastDrawn_;
+    tk::FrameRecorder recorder_;
 };
 
 }  // namespace vm

@@ -3,38 +3,43 @@
 // Lines leave out their end point, plotting is a one-pixel line, ellipse outlines fit their
 // bounding box with the right and bottom edges excluded, text is placed by the top-left of its
 // cell, pictures are drawn at natural size leaving out their key colour. Every operation clips
-// exactly to the bitmap, at negative coordinates and far outside alike.
+// exactly to the bitmap (or to a clip rectangle inside it), at negative coordinates and far
+// outside alike: a pixel inside the clip is the same whatever the clip.
+//
+// A canvas made with a DisplayList draws nothing: it writes each call down, with the pen and
+// font it was made with, for a FrameRecorder to draw where the frame changed.
 #pragma once
 
 #include <string_view>
 
 #include "toolkit/raster/bitmap.h"
-#include "toolkit/raster/drawn_rows.h"
 
 namespace tk {
 
 class Picture;
+class DisplayList;
 
 struct TextSize {
     int width = 0;
     int height = 0;
 };
 
+// The rectangle [l, r) x [t, b); empty when l >= r or t >= b.
+struct Box {
+    int l = 0, t = 0, r = 0, b = 0;
+    bool Empty() const { return l >= r || t >= b; }
+};
+
 class Canvas {
   public:
-    explicit Canvas(Bitmap& target) : target_(target.View()) {}
-    explicit Canvas(PixelView target) : target_(target) {}
+    explicit Canvas(Bitmap& target) : Canvas(target.View()) {}
+    explicit Canvas(PixelView target, DisplayList* record = nullptr)
+        : target_(target), clip_{0, 0, target.width, target.height}, record_(record) {}
 
-    // The pixels, for drawing of one's own (after any fill still owed, see FillLater), in the
-    // rectangle [left, right) x [top, bottom), or anywhere.
-    const PixelView& Target(long long left, long long top, long long right, long long bottom) {
-        Settle();
-        Mark(left, top, right, bottom);
-        return target_;
-    }
-    const PixelView& Target() { return Target(0, 0, target_.width, target_.height); }
     int Width() const { return target_.width; }
     int Height() const { return target_.height; }
+    // Drawing from now on stays inside `clip` (and the bitmap).
+    void SetClip(Box clip);
 
     // Pen.
     void SetPenColor(Color c) { pen_ = c; }
@@ -49,6 +54,10 @@ class Canvas {
 
     // Brush: filled rectangles, right and bottom excluded (widgets and backgrounds).
     void FillRect(int left, int top, int right, int bottom, Color c);
+    // The whole bitmap in one colour (a frame's background).
+    void Fill(Color c);
+    // Every second column of [left, right) x [top, bottom), from `left` on: a hatch.
+    void Hatch(int left, int top, int right, int bottom, Color c);
 
     // Text. Size in points, which are pixels at 96 DPI (8 pt = 11 px).
     void SetFontSize(int points) { fontSize_ = points; }
@@ -62,40 +71,18 @@ class Canvas {
 
     // Pictures: natural size, top-left at (x, y); a transparent bitmap leaves out pixels that
     // equal its key colour exactly; a JPEG is always opaque. May decode the picture (and
-    // raise tk::Error if its file is broken).
+    // raise tk::Error if its file is broken), before anything is drawn or written down.
     void Draw(int x, int y, const Picture& picture);
-    // A whole bitmap copied opaquely (screen frames onto windows, widgets onto forms).
+    // Only the picture's top-left width x height (a picture component cut at its size).
+    void Draw(int x, int y, const Picture& picture, int width, int height);
+    // A whole bitmap copied opaquely (a widget's own composition). Its pixels may change
+    // between frames, so a recorded blit is drawn again every frame.
     void Blit(int x, int y, const Bitmap& source);
 
-    // Fills the whole target with c, made as late as possible: the next drawing call makes it
-    // first, except that an opaque picture drawn next is drawn straight onto the target and only
-    // what it leaves uncovered is filled. The pixels are those of a fill made at once; what the
-    // picture covers is just not written twice. Settle() makes a fill still owed (call it
-    // before the target is shown; it never throws). With onlyWhereDrawn, the target holds c
-    // already everywhere but where those rows were drawn on, and the fill is made only there.
-    void FillLater(Color c, const DrawnRows* onlyWhereDrawn = nullptr) {
-        fillOwed_ = true;
-        fillColor_ = c;
-        fillOnly_ = onlyWhereDrawn;
-    }
-    void Settle() {
-        if (fillOwed_) FillAround(0, 0, 0, 0);
-    }
-    // Every drawing call from now on marks what it may have drawn on in `drawn` (or nothing).
-    void TrackDrawing(DrawnRows* drawn) { drawn_ = drawn; }
-
   private:
-    // Makes the fill owed everywhere but the rectangle [l, r) x [t, b) (already clipped).
-    void FillAround(long long l, long long t, long long r, long long b);
-    void Mark(long long x0, long long y0, long long x1, long long y1) {
-        if (drawn_) drawn_->Mark(x0, y0, x1, y1);
-    }
-
     PixelView target_;
-    bool fillOwed_ = false;
-    Color fillColor_ = 0;
-    const DrawnRows* fillOnly_ = nullptr;
-    DrawnRows* drawn_ = nullptr;
+    Box clip_;
+    DisplayList* record_;
     Color pen_ = 0;
     int penX_ = 0, penY_ = 0;
     int fontSize_ = 8;

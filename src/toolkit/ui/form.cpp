@@ -72,8 +72,7 @@ LentFrame Form::LendFrame(int width, int height) {
     return app_.GetHost().LendFrame(window_, width, height);
 }
 
-void Form::PresentFrame(Canvas& frame) {
-    PaintWidgets(frame, false);
+void Form::PresentLent() {
     app_.GetHost().PresentLent(window_);
 }
 

@@ -14,7 +14,7 @@ namespace tk {
 class Application;
 
 // Bordered forms compose their components into a bitmap of their own after every event;
-// full-screen forms are drawn by the game's tick, which hands its frame to PresentFrame.
+// full-screen forms are drawn by the game's tick in pixels the host lends.
 class Form {
   public:
     Form(Application& app, std::string name, const WindowSpec& spec);
@@ -49,10 +49,11 @@ class Form {
     int ClientHeight() const;
 
     // The full-screen frame, drawn in place in pixels the host lends (see Host::LendFrame):
-    // PresentFrame paints the visible components other than pictures over it (the screens'
-    // buttons), then shows it.
+    // PaintControls paints the visible components other than pictures over it (the screens'
+    // buttons), PresentLent shows it.
     LentFrame LendFrame(int width, int height);
-    void PresentFrame(Canvas& frame);
+    void PaintControls(Canvas& frame) { PaintWidgets(frame, false); }
+    void PresentLent();
     // Recomposes a bordered form and shows it.
     void Repaint();
 

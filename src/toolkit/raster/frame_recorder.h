@@ -1,0 +1,49 @@
+// frame_recorder.h -- a screen's frame drawn again only where it differs from the last one.
+//
+// Each frame is written down (a DisplayList) while the screen draws it, then compared call by
+// call with the frame before: where a call changed, came or went, its old and new rectangles
+// are drawn afresh, with every call of the new frame that reaches them, in order. Elsewhere
+// every call that touches a pixel is the same as last time, so the pixel is too. The window's
+// pixels come out exactly as a frame drawn whole would leave them.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "toolkit/raster/display_list.h"
+
+namespace tk {
+
+class FrameRecorder {
+  public:
+    FrameRecorder();
+
+    // Starts a frame to be drawn in `target`; `holdsLast`: the pixels are as this recorder's
+    // last frame left them. The screen draws on Canvas(target, &Begin(...)).
+    DisplayList& Begin(const PixelView& target, bool holdsLast);
+    // Draws the frame where it changed (everywhere when the pixels are not the last frame's).
+    void Finish();
+
+    // How many pixels the last Finish drew afresh (rectangles may overlap and count twice).
+    long long PixelsDrawn() const { return pixelsDrawn_; }
+
+  private:
+    void FindDamage(const DisplayList& now, const DisplayList& before);
+    void IndexBands(const DisplayList& now);
+    void DrawPiece(const DisplayList& now, Box piece, int band);
+
+    static constexpr int kBandRows = 32;
+    // More changed rectangles than this are drawn as one per band (the rain of a storm).
+    static constexpr std::size_t kMostDamage = 2048;
+
+    DisplayList lists_[2];
+    int current_ = 0;
+    bool lastDrawn_ = false;  // lists_[1 - current_] is what the pixels show
+    PixelView target_, lastTarget_;
+    bool holdsLast_ = false;
+    std::vector<Box> damage_;
+    std::vector<std::uint32_t> bandStart_, bandItems_;
+    long long pixelsDrawn_ = 0;
+};
+
+}  // namespace tk
