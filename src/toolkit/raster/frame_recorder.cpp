@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "toolkit/raster/picture.h"
+
 namespace tk {
 
 namespace {
@@ -22,6 +24,15 @@ Box Around(const Box& a, const Box& b) {
 
 bool Inside(const Box& inner, const Box& outer) {
     return inner.l >= outer.l && inner.t >= outer.t && inner.r <= outer.r && inner.b <= outer.b;
+}
+
+// The command writes every pixel of the piece: a fill, or a picture whose rows there have no
+// key colour (the cliffs' rock below their crests).
+bool Covers(const DrawCommand& c, const Box& piece) {
+    if (!Inside(piece, c.box)) return false;
+    if (c.covers) return true;
+    return c.op == DrawOp::Picture &&
+           static_cast<const Picture*>(c.source)->SolidRows(piece.t - c.y0, piece.b - c.y0);
 }
 
 }  // namespace
@@ -66,44 +77,52 @@ void FrameRecorder::Finish() {
     lastTarget_ = target_;
 }
 
-// The rectangles of every command that differs from the one at its place in the last frame,
-// old and new, as one when they touch; too many of them become one per band.
+// The commands of the two frames matched in order: equal neighbours pair up, and where they
+// part, the nearest place where they meet again within a few commands (a spark gone off the
+// frame, a tooltip come) is found. The rectangles of every command left unpaired, old and new,
+// are what changed (as one when a command and the one at its place touch). Any pairing in
+// order is exact: a pixel outside them meets the same paired commands in the same order.
 void FrameRecorder::FindDamage(const DisplayList& now, const DisplayList& before) {
     const auto a = now.Commands(), b = before.Commands();
-    const std::size_t n = std::max(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        if (i < a.size() && i < b.size()) {
-            if (now.Same(a[i], before, b[i])) continue;
-            if (Touch(a[i].box, b[i].box)) {
-                damage_.push_back(Around(a[i].box, b[i].box));
-            } else {
-                damage_.push_back(a[i].box);
-                damage_.push_back(b[i].box);
-            }
-        } else {
-            damage_.push_back(i < a.size() ? a[i].box : b[i].box);
-        }
-        if (damage_.size() > kMostDamage) break;
-    }
-    if (damage_.size() <= kMostDamage) return;
-    // Every band drawn across the width of all that changed in it, from this command on too.
-    const int bands = (now.Height() + kBandRows - 1) / kBandRows;
-    std::vector<Box>& d = damage_;
-    d.clear();
-    for (int k = 0; k < bands; ++k)
-        d.push_back({now.Width(), k * kBandRows, 0, std::min(now.Height(), (k + 1) * kBandRows)});
-    auto widen = [&](const Box& box) {
-        for (int k = box.t / kBandRows; k * kBandRows < box.b; ++k) {
-            d[std::size_t(k)].l = std::min(d[std::size_t(k)].l, box.l);
-            d[std::size_t(k)].r = std::max(d[std::size_t(k)].r, box.r);
-        }
+    std::size_t i = 0, j = 0;
+    auto changed = [&](const Box& box) {
+        if (!box.Empty()) damage_.push_back(box);
     };
-    for (std::size_t i = 0; i < n; ++i) {
-        if (i < a.size() && i < b.size() && now.Same(a[i], before, b[i])) continue;
-        if (i < a.size()) widen(a[i].box);
-        if (i < b.size()) widen(b[i].box);
+    while (i < a.size() && j < b.size() && damage_.size() <= kMostDamage) {
+        if (now.Same(a[i], before, b[j])) {
+            ++i, ++j;
+            continue;
+        }
+        std::size_t k = 1;
+        for (; k <= kLookAhead; ++k) {
+            if (i + k < a.size() && now.Same(a[i + k], before, b[j])) {
+                for (; k > 0; --k)
+                    changed(a[i++].box);  // new commands before the pair
+                break;
+            }
+            if (j + k < b.size() && now.Same(a[i], before, b[j + k])) {
+                for (; k > 0; --k)
+                    changed(b[j++].box);  // old commands gone
+                break;
+            }
+        }
+        if (k <= kLookAhead) continue;
+        if (Touch(a[i].box, b[j].box)) {
+            changed(Around(a[i].box, b[j].box));
+        } else {
+            changed(a[i].box);
+            changed(b[j].box);
+        }
+        ++i, ++j;
     }
-    std::erase_if(d, [](const Box& box) { return box.Empty(); });
+    for (; i < a.size(); ++i)
+        changed(a[i].box);
+    for (; j < b.size(); ++j)
+        changed(b[j].box);
+    if (damage_.size() <= kMostDamage) return;
+    // Too many to be worth it: the whole frame.
+    damage_.clear();
+    damage_.push_back({0, 0, now.Width(), now.Height()});
 }
 
 // For each band of rows, the commands that reach into it, in drawing order.
@@ -137,7 +156,7 @@ void FrameRecorder::DrawPiece(const DisplayList& now, Box piece, int band) {
     const std::uint32_t* from = first;
     for (const std::uint32_t* p = last; p-- > first;) {
         const DrawCommand& c = commands[*p];
-        if (c.covers && Inside(piece, c.box)) {
+        if (Covers(c, piece)) {
             from = p;
             break;
         }

@@ -35,6 +35,8 @@ class FrameRecorder {
     static constexpr int kBandRows = 32;
     // More changed rectangles than this are drawn as one per band (the rain of a storm).
     static constexpr std::size_t kMostDamage = 2048;
+    // How far the two frames' commands are searched for where they meet again.
+    static constexpr std::size_t kLookAhead = 16;
 
     DisplayList lists_[2];
     int current_ = 0;

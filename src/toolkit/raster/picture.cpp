@@ -267,6 +267,7 @@ const Bitmap& Picture::Pixels() const {
 void Picture::FindOpaqueRuns() const {
     runs_.clear();
     rowRuns_.assign(1, 0);
+    solidRows_.assign(1, 0);
     for (int y = 0; y < pixels_.height; ++y) {
         const Color* row = pixels_.pixels.data() + std::size_t(y) * pixels_.width;
         for (int x = 0; x < pixels_.width;) {
@@ -278,6 +279,9 @@ void Picture::FindOpaqueRuns() const {
             if (x > begin) runs_.push_back({begin, x});
         }
         rowRuns_.push_back(std::uint32_t(runs_.size()));
+        const bool solid = rowRuns_.back() - rowRuns_[rowRuns_.size() - 2] == 1 &&
+                           runs_.back().begin == 0 && runs_.back().end == pixels_.width;
+        solidRows_.push_back(solidRows_.back() + (solid ? 1 : 0));
     }
     runs_.shrink_to_fit();
 }

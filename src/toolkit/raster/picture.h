@@ -64,6 +64,13 @@ class Picture {
                 runs_.data() + rowRuns_[std::size_t(y) + 1]};
     }
 
+    // Every pixel of rows [y0, y1) is drawn (0 <= y0 <= y1 <= Height()): true for every row of
+    // an opaque picture, and for a transparent one's rows without its key colour.
+    bool SolidRows(int y0, int y1) const {
+        return !Transparent() ||
+               solidRows_[std::size_t(y1)] - solidRows_[std::size_t(y0)] == std::uint32_t(y1 - y0);
+    }
+
   private:
     void FindOpaqueRuns() const;
 
@@ -76,6 +83,7 @@ class Picture {
     mutable Bitmap pixels_;
     mutable std::vector<OpaqueRun> runs_;
     mutable std::vector<std::uint32_t> rowRuns_;  // row y's runs are [rowRuns_[y], rowRuns_[y + 1])
+    mutable std::vector<std::uint32_t> solidRows_;  // how many of the rows above y are solid
 };
 
 }  // namespace tk
