@@ -24,7 +24,7 @@ class FrameRecorder {
     // Draws the frame where it changed (everywhere when the pixels are not the last frame's).
     void Finish();
 
-    // How many pixels the last Finish drew afresh (rectangles may overlap and count twice).
+    // How many pixels the last Finish drew afresh.
     long long PixelsDrawn() const { return pixelsDrawn_; }
 
   private:
@@ -43,7 +43,15 @@ class FrameRecorder {
     bool lastDrawn_ = false;  // lists_[1 - current_] is what the pixels show
     PixelView target_, lastTarget_;
     bool holdsLast_ = false;
+    // Pieces closer than this in a band are drawn as one.
+    static constexpr int kJoinGap = 16;
+
+    struct Piece {
+        int band;
+        Box box;
+    };
     std::vector<Box> damage_;
+    std::vector<Piece> pieces_;
     std::vector<std::uint32_t> bandStart_, bandItems_;
     long long pixelsDrawn_ = 0;
 };
