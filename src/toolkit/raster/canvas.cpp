@@ -65,6 +65,18 @@ void FillPixels(const PixelView& target, const Clip& c, Color colour) {
 
 }  // namespace
 
+bool Canvas::WrittenDown(DrawOp op, Box box, Color c, bool covers) {
+    if (!record_) return false;
+    DrawCommand d;
+    d.op = op;
+    d.covers = covers;
+    d.x0 = box.l, d.y0 = box.t, d.x1 = box.r, d.y1 = box.b;
+    d.color = c;
+    d.box = box;
+    record_->Add(d);
+    return true;
+}
+
 void Canvas::SetClip(Box clip) {
     clip_ = {std::max(clip.l, 0), std::max(clip.t, 0), std::min(clip.r, target_.width),
              std::min(clip.b, target_.height)};
@@ -170,15 +182,7 @@ void Canvas::Plot(int x, int y) {
 // outline has no gaps and touches all four sides of the box without leaving it. Only visible
 // columns and rows are visited.
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
-    if (record_) {
-        DrawCommand c;
-        c.op = DrawOp::Ellipse;
-        c.x0 = left, c.y0 = top, c.x1 = right, c.y1 = bottom;
-        c.color = pen_;
-        c.box = {left, top, right, bottom};
-        record_->Add(c);
-        return;
-    }
+    if (WrittenDown(DrawOp::Ellipse, {left, top, right, bottom}, pen_, false)) return;
     if (right <= left || bottom <= top || clip_.Empty()) return;
     const Box k = clip_;
     const double cx = ((double)left + right - 1) / 2, rx = ((double)right - left - 1) / 2;
@@ -207,42 +211,17 @@ void Canvas::Ellipse(int left, int top, int right, int bottom) {
 }
 
 void Canvas::FillRect(int left, int top, int right, int bottom, Color c) {
-    if (record_) {
-        DrawCommand d;
-        d.op = DrawOp::FillRect;
-        d.covers = true;
-        d.x0 = left, d.y0 = top, d.x1 = right, d.y1 = bottom;
-        d.color = c;
-        d.box = {left, top, right, bottom};
-        record_->Add(d);
-        return;
-    }
+    if (WrittenDown(DrawOp::FillRect, {left, top, right, bottom}, c, true)) return;
     FillPixels(target_, ClipTo(clip_, left, top, right, bottom), c);
 }
 
 void Canvas::Fill(Color c) {
-    if (record_) {
-        DrawCommand d;
-        d.op = DrawOp::Fill;
-        d.covers = true;
-        d.color = c;
-        d.box = {0, 0, target_.width, target_.height};
-        record_->Add(d);
-        return;
-    }
+    if (WrittenDown(DrawOp::Fill, {0, 0, target_.width, target_.height}, c, true)) return;
     FillPixels(target_, ClipTo(clip_, 0, 0, target_.width, target_.height), c);
 }
 
 void Canvas::Hatch(int left, int top, int right, int bottom, Color c) {
-    if (record_) {
-        DrawCommand d;
-        d.op = DrawOp::Hatch;
-        d.x0 = left, d.y0 = top, d.x1 = right, d.y1 = bottom;
-        d.color = c;
-        d.box = {left, top, right, bottom};
-        record_->Add(d);
-        return;
-    }
+    if (WrittenDown(DrawOp::Hatch, {left, top, right, bottom}, c, false)) return;
     const Clip k = ClipTo(clip_, left, top, right, bottom);
     if (k.Empty()) return;
     const long long from = k.l + ((k.l - left) & 1);  // the first column of the hatch inside

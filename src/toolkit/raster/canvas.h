@@ -10,6 +10,7 @@
 // font it was made with, for a FrameRecorder to draw where the frame changed.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "toolkit/raster/bitmap.h"
@@ -18,6 +19,7 @@ namespace tk {
 
 class Picture;
 class DisplayList;
+enum class DrawOp : std::uint8_t;
 
 struct TextSize {
     int width = 0;
@@ -80,6 +82,10 @@ class Canvas {
     void Blit(int x, int y, const Bitmap& source);
 
   private:
+    // With a display list: writes down a call drawing within `box` (its own rectangle) and
+    // says so.
+    bool WrittenDown(DrawOp op, Box box, Color c, bool covers);
+
     PixelView target_;
     Box clip_;
     DisplayList* record_;
