@@ -22,9 +22,11 @@ struct Stroke {
     int picture = 0;
 };
 
-// Keyed and opaque pictures: sprites, a panorama wider than the frame, a painting.
-const char* const kPictures[] = {"Form3.Image1",  "Form3.Image6",  "Form4.Image5",  "Form6.Image14",
-                                 "Form3.Image13", "Form6.Image16", "Form10.Image16"};
+// Keyed and opaque pictures: sprites, a panorama wider than the frame, a painting, and cliffs
+// whose rock rows are solid.
+const char* const kPictures[] = {"Form3.Image1",   "Form3.Image6",  "Form4.Image5",
+                                 "Form6.Image14",  "Form3.Image13", "Form6.Image16",
+                                 "Form10.Image16", "Form3.Image5"};
 const char* const kTexts[] = {"Vellmoor", "", "A tower of 500", "gj|Wy"};
 
 class Scene {

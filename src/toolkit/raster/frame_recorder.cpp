@@ -22,6 +22,29 @@ Box Around(const Box& a, const Box& b) {
     return {std::min(a.l, b.l), std::min(a.t, b.t), std::max(a.r, b.r), std::max(a.b, b.b)};
 }
 
+// Cuts from `box` what `cover` hides, where what is left is one rectangle.
+void Uncover(Box& box, const Box& cover) {
+    if (cover.l <= box.l && cover.r >= box.r) {
+        if (cover.t <= box.t) box.t = std::max(box.t, cover.b);
+        if (cover.b >= box.b) box.b = std::min(box.b, cover.t);
+    } else if (cover.t <= box.t && cover.b >= box.b) {
+        if (cover.l <= box.l) box.l = std::max(box.l, cover.r);
+        if (cover.r >= box.r) box.r = std::min(box.r, cover.l);
+    }
+}
+
+// The rectangle whose every pixel the command writes, whatever was there: a fill's or an
+// opaque picture's whole box, a keyed picture's longest stretch of solid rows.
+Box CoverOf(const DrawCommand& c) {
+    if (c.covers) return c.box;
+    if (c.op != DrawOp::Picture) return {};
+    const auto* picture = static_cast<const Picture*>(c.source);
+    Box r = c.box;
+    r.t = int(std::max<long long>(r.t, (long long)c.y0 + picture->SolidFirst()));
+    r.b = int(std::min<long long>(r.b, (long long)c.y0 + picture->SolidLast()));
+    return r;
+}
+
 bool Inside(const Box& inner, const Box& outer) {
     return inner.l >= outer.l && inner.t >= outer.t && inner.r <= outer.r && inner.b <= outer.b;
 }
@@ -39,6 +62,8 @@ bool Covers(const DrawCommand& c, const Box& piece) {
 
 FrameRecorder::FrameRecorder() {
     damage_.reserve(kMostDamage + 2);
+    damageFrom_.reserve(kMostDamage + 2);
+    covers_.reserve(1024);
     pieces_.reserve(4 * kMostDamage);
     bandItems_.reserve(8192);
     bandStart_.reserve(128);
@@ -60,6 +85,7 @@ void FrameRecorder::Finish() {
                            target_.height == lastTarget_.height &&
                            target_.stride == lastTarget_.stride;
     damage_.clear();
+    damageFrom_.clear();
     if (sameFrame)
         FindDamage(now, before);
     else
@@ -95,47 +121,61 @@ void FrameRecorder::Finish() {
 // frame, a tooltip come) is found. The rectangles of every command left unpaired, old and new,
 // are what changed (as one when a command and the one at its place touch). Any pairing in
 // order is exact: a pixel outside them meets the same paired commands in the same order.
+// A change needs no drawing where a paired command after it covers it whole (the clouds that
+// slide under the cliffs' rock).
 void FrameRecorder::FindDamage(const DisplayList& now, const DisplayList& before) {
     const auto a = now.Commands(), b = before.Commands();
     std::size_t i = 0, j = 0;
-    auto changed = [&](const Box& box) {
-        if (!box.Empty()) damage_.push_back(box);
+    covers_.clear();
+    // A change drawn under the new frame's commands from `from` on.
+    auto changed = [&](const Box& box, std::size_t from) {
+        if (box.Empty()) return;
+        damage_.push_back(box);
+        damageFrom_.push_back(from);
     };
     while (i < a.size() && j < b.size() && damage_.size() <= kMostDamage) {
         if (now.Same(a[i], before, b[j])) {
+            const Box cover = CoverOf(a[i]);
+            if (!cover.Empty()) covers_.push_back({i, cover});
             ++i, ++j;
             continue;
         }
         std::size_t k = 1;
         for (; k <= kLookAhead; ++k) {
             if (i + k < a.size() && now.Same(a[i + k], before, b[j])) {
-                for (; k > 0; --k)
-                    changed(a[i++].box);  // new commands before the pair
+                for (; k > 0; --k, ++i)
+                    changed(a[i].box, i + 1);  // new commands before the pair
                 break;
             }
             if (j + k < b.size() && now.Same(a[i], before, b[j + k])) {
                 for (; k > 0; --k)
-                    changed(b[j++].box);  // old commands gone
+                    changed(b[j++].box, i);  // old commands gone
                 break;
             }
         }
         if (k <= kLookAhead) continue;
         if (Touch(a[i].box, b[j].box)) {
-            changed(Around(a[i].box, b[j].box));
+            changed(Around(a[i].box, b[j].box), i + 1);
         } else {
-            changed(a[i].box);
-            changed(b[j].box);
+            changed(a[i].box, i + 1);
+            changed(b[j].box, i + 1);
         }
         ++i, ++j;
     }
     for (; i < a.size(); ++i)
-        changed(a[i].box);
+        changed(a[i].box, i + 1);
     for (; j < b.size(); ++j)
-        changed(b[j].box);
-    if (damage_.size() <= kMostDamage) return;
-    // Too many to be worth it: the whole frame.
-    damage_.clear();
-    damage_.push_back({0, 0, now.Width(), now.Height()});
+        changed(b[j].box, a.size());
+    if (damage_.size() > kMostDamage) {
+        // Too many to be worth it: the whole frame.
+        damage_.clear();
+        damage_.push_back({0, 0, now.Width(), now.Height()});
+        return;
+    }
+    for (std::size_t d = 0; d < damage_.size(); ++d) {
+        for (const Cover& c : covers_)
+            if (c.index >= damageFrom_[d]) Uncover(damage_[d], c.box);
+    }
 }
 
 // For each band of rows, the commands that reach into it, in drawing order.

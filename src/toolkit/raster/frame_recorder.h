@@ -50,7 +50,14 @@ class FrameRecorder {
         int band;
         Box box;
     };
+    // A paired command of the new frame that covers a rectangle whole, and where it stands.
+    struct Cover {
+        std::size_t index;
+        Box box;
+    };
     std::vector<Box> damage_;
+    std::vector<std::size_t> damageFrom_;  // each change is drawn under commands from here on
+    std::vector<Cover> covers_;
     std::vector<Piece> pieces_;
     std::vector<std::uint32_t> bandStart_, bandItems_;
     long long pixelsDrawn_ = 0;

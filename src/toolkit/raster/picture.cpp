@@ -268,6 +268,8 @@ void Picture::FindOpaqueRuns() const {
     runs_.clear();
     rowRuns_.assign(1, 0);
     solidRows_.assign(1, 0);
+    solidFirst_ = solidLast_ = 0;
+    int stretch = 0;  // where the solid rows up to here began
     for (int y = 0; y < pixels_.height; ++y) {
         const Color* row = pixels_.pixels.data() + std::size_t(y) * pixels_.width;
         for (int x = 0; x < pixels_.width;) {
@@ -282,6 +284,12 @@ void Picture::FindOpaqueRuns() const {
         const bool solid = rowRuns_.back() - rowRuns_[rowRuns_.size() - 2] == 1 &&
                            runs_.back().begin == 0 && runs_.back().end == pixels_.width;
         solidRows_.push_back(solidRows_.back() + (solid ? 1 : 0));
+        if (!solid) {
+            stretch = y + 1;
+        } else if (y + 1 - stretch > solidLast_ - solidFirst_) {
+            solidFirst_ = stretch;
+            solidLast_ = y + 1;
+        }
     }
     runs_.shrink_to_fit();
 }

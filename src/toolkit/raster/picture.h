@@ -71,6 +71,10 @@ class Picture {
                solidRows_[std::size_t(y1)] - solidRows_[std::size_t(y0)] == std::uint32_t(y1 - y0);
     }
 
+    // The longest stretch of solid rows, [first, last) (all rows for an opaque picture).
+    int SolidFirst() const { return Transparent() ? solidFirst_ : 0; }
+    int SolidLast() const { return Transparent() ? solidLast_ : height_; }
+
   private:
     void FindOpaqueRuns() const;
 
@@ -84,6 +88,7 @@ class Picture {
     mutable std::vector<OpaqueRun> runs_;
     mutable std::vector<std::uint32_t> rowRuns_;  // row y's runs are [rowRuns_[y], rowRuns_[y + 1])
     mutable std::vector<std::uint32_t> solidRows_;  // how many of the rows above y are solid
+    mutable int solidFirst_ = 0, solidLast_ = 0;
 };
 
 }  // namespace tk
