@@ -64,7 +64,7 @@ FrameRecorder::FrameRecorder() {
     damage_.reserve(kMostDamage + 2);
     damageFrom_.reserve(kMostDamage + 2);
     covers_.reserve(1024);
-    pieces_.reserve(4 * kMostDamage);
+    cellRows_.reserve(16384);
     bandItems_.reserve(8192);
     bandStart_.reserve(128);
 }
@@ -91,26 +91,44 @@ void FrameRecorder::Finish() {
     else
         damage_.push_back({0, 0, now.Width(), now.Height()});
     IndexBands(now);
-    // Cut at the bands, then joined left to right within each band where they lie close: a
-    // few pixels drawn twice cost less than a piece more (the rain of a storm).
-    pieces_.clear();
+    // Marked in cells of a band's rows by kCellWidth columns, each cell with the rows changed
+    // in it; each run of marked cells is drawn as one piece. A few pixels drawn twice cost less
+    // than a piece more (the rain of a storm), and no sorting is needed.
+    const int bands = (now.Height() + kBandRows - 1) / kBandRows;
+    const int cells = (now.Width() + kCellWidth - 1) / kCellWidth;
+    cellRows_.assign(std::size_t(bands) * std::size_t(cells), CellRows{});
     for (const Box& d : damage_) {
-        for (int band = d.t / kBandRows; band * kBandRows < d.b; ++band)
-            pieces_.push_back({band,
-                               {d.l, std::max(d.t, band * kBandRows), d.r,
-                                std::min(d.b, (band + 1) * kBandRows)}});
+        if (d.Empty()) continue;
+        const int c0 = d.l / kCellWidth, c1 = (d.r + kCellWidth - 1) / kCellWidth;
+        for (int band = d.t / kBandRows; band * kBandRows < d.b; ++band) {
+            const int top = std::max(d.t - band * kBandRows, 0);
+            const int bottom = std::min(d.b - band * kBandRows, kBandRows);
+            CellRows* row = cellRows_.data() + std::size_t(band) * std::size_t(cells);
+            for (int c = c0; c < c1; ++c) {
+                row[c].top = std::uint8_t(std::min<int>(row[c].top, top));
+                row[c].bottom = std::uint8_t(std::max<int>(row[c].bottom, bottom));
+            }
+        }
     }
-    std::sort(pieces_.begin(), pieces_.end(), [](const Piece& a, const Piece& b) {
-        return a.band != b.band ? a.band < b.band : a.box.l < b.box.l;
-    });
     pixelsDrawn_ = 0;
-    for (std::size_t i = 0; i < pieces_.size();) {
-        Piece joined = pieces_[i++];
-        while (i < pieces_.size() && pieces_[i].band == joined.band &&
-               pieces_[i].box.l - joined.box.r < kJoinGap)
-            joined.box = Around(joined.box, pieces_[i++].box);
-        pixelsDrawn_ += (long long)(joined.box.r - joined.box.l) * (joined.box.b - joined.box.t);
-        DrawPiece(now, joined.box, joined.band);
+    for (int band = 0; band < bands; ++band) {
+        const CellRows* row = cellRows_.data() + std::size_t(band) * std::size_t(cells);
+        for (int c = 0; c < cells;) {
+            if (row[c].top >= row[c].bottom) {
+                ++c;
+                continue;
+            }
+            const int first = c;
+            int top = kBandRows, bottom = 0;
+            for (; c < cells && row[c].top < row[c].bottom; ++c) {
+                top = std::min<int>(top, row[c].top);
+                bottom = std::max<int>(bottom, row[c].bottom);
+            }
+            const Box piece{first * kCellWidth, band * kBandRows + top,
+                            std::min(c * kCellWidth, now.Width()), band * kBandRows + bottom};
+            pixelsDrawn_ += (long long)(piece.r - piece.l) * (piece.b - piece.t);
+            DrawPiece(now, piece, band);
+        }
     }
     lastDrawn_ = true;
     lastTarget_ = target_;

@@ -43,13 +43,9 @@ class FrameRecorder {
     bool lastDrawn_ = false;  // lists_[1 - current_] is what the pixels show
     PixelView target_, lastTarget_;
     bool holdsLast_ = false;
-    // Pieces closer than this in a band are drawn as one.
-    static constexpr int kJoinGap = 16;
+    // What changed is drawn in cells of a band's rows by this many columns.
+    static constexpr int kCellWidth = 16;
 
-    struct Piece {
-        int band;
-        Box box;
-    };
     // A paired command of the new frame that covers a rectangle whole, and where it stands.
     struct Cover {
         std::size_t index;
@@ -58,7 +54,11 @@ class FrameRecorder {
     std::vector<Box> damage_;
     std::vector<std::size_t> damageFrom_;  // each change is drawn under commands from here on
     std::vector<Cover> covers_;
-    std::vector<Piece> pieces_;
+    // The rows changed in a cell, [top, bottom) within its band; none while top >= bottom.
+    struct CellRows {
+        std::uint8_t top = kBandRows, bottom = 0;
+    };
+    std::vector<CellRows> cellRows_;  // band by band
     std::vector<std::uint32_t> bandStart_, bandItems_;
     long long pixelsDrawn_ = 0;
 };
