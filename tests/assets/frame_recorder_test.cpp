@@ -148,9 +148,9 @@ TEST(FrameRecorder, AnUnchangedFrameDrawsNothingAndASmallChangeLittle) {
         c.SetPenColor(0xFFFFFF);
         c.Plot(300 + (frame == 2), 300);
         recorder.Finish();
-        // Everything first, then nothing, then the cell of 16 columns around the old dot and
-        // the new, in the one row they share.
-        const long long expected[] = {640 * 480, 0, 16};
+        // Everything first, then nothing, then the cell of columns around the old dot and the
+        // new, in the one row they share.
+        const long long expected[] = {640 * 480, 0, tk::FrameRecorder::kCellWidth};
         EXPECT_EQ(recorder.PixelsDrawn(), expected[frame]) << "frame " << frame;
     }
 }
