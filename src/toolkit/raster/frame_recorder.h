@@ -37,7 +37,7 @@ class FrameRecorder {
     void DrawPiece(const DisplayList& now, Box piece, int band);
 
     static constexpr int kBandRows = 32;
-    // More changed rectangles than this are drawn as one per band (the rain of a storm).
+    // With more changed rectangles than this, the whole frame is drawn.
     static constexpr std::size_t kMostDamage = 2048;
     // How far the two frames' commands are searched for where they meet again.
     static constexpr std::size_t kLookAhead = 16;
