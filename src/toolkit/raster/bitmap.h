@@ -23,6 +23,12 @@ constexpr int BlueOf(Color c) {
     return int(c & 255);
 }
 
+// The rectangle [l, r) x [t, b); empty when l >= r or t >= b.
+struct Box {
+    int l = 0, t = 0, r = 0, b = 0;
+    bool Empty() const { return l >= r || t >= b; }
+};
+
 // Pixels drawn in place: a Bitmap's own, or a window's that a host lends for one frame. Row y
 // starts at pixels + y * stride.
 struct PixelView {

@@ -26,12 +26,6 @@ struct TextSize {
     int height = 0;
 };
 
-// The rectangle [l, r) x [t, b); empty when l >= r or t >= b.
-struct Box {
-    int l = 0, t = 0, r = 0, b = 0;
-    bool Empty() const { return l >= r || t >= b; }
-};
-
 class Canvas {
   public:
     explicit Canvas(Bitmap& target) : Canvas(target.View()) {}

@@ -49,13 +49,14 @@ bool Inside(const Box& inner, const Box& outer) {
     return inner.l >= outer.l && inner.t >= outer.t && inner.r <= outer.r && inner.b <= outer.b;
 }
 
-// The command writes every pixel of the piece: a fill, or a picture whose rows there have no
-// key colour (the cliffs' rock below their crests).
+// The command writes every pixel of the piece: a fill, or a picture with no key colour there
+// (the cliffs' rock).
 bool Covers(const DrawCommand& c, const Box& piece) {
     if (!Inside(piece, c.box)) return false;
     if (c.covers) return true;
     return c.op == DrawOp::Picture &&
-           static_cast<const Picture*>(c.source)->SolidRows(piece.t - c.y0, piece.b - c.y0);
+           static_cast<const Picture*>(c.source)->Opaque(
+               {piece.l - c.x0, piece.t - c.y0, piece.r - c.x0, piece.b - c.y0});
 }
 
 }  // namespace
@@ -120,7 +121,9 @@ void FrameRecorder::Finish() {
             }
             const int first = c;
             int top = kBandRows, bottom = 0;
-            for (; c < cells && row[c].top < row[c].bottom; ++c) {
+            // At most kPieceCells cells a piece, so a picture drawn over part of a long change
+            // (the cliffs' rock over the sliding clouds) can spare what lies under it.
+            for (; c < cells && c - first < kPieceCells && row[c].top < row[c].bottom; ++c) {
                 top = std::min<int>(top, row[c].top);
                 bottom = std::max<int>(bottom, row[c].bottom);
             }

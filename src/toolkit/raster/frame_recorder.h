@@ -37,6 +37,7 @@ class FrameRecorder {
     void DrawPiece(const DisplayList& now, Box piece, int band);
 
     static constexpr int kBandRows = 32;
+    static constexpr int kPieceCells = 8;
     // With more changed rectangles than this, the whole frame is drawn.
     static constexpr std::size_t kMostDamage = 2048;
     // How far the two frames' commands are searched for where they meet again.

@@ -3,6 +3,7 @@
 
 #include <jpeglib.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -267,7 +268,6 @@ const Bitmap& Picture::Pixels() const {
 void Picture::FindOpaqueRuns() const {
     runs_.clear();
     rowRuns_.assign(1, 0);
-    solidRows_.assign(1, 0);
     solidFirst_ = solidLast_ = 0;
     int stretch = 0;  // where the solid rows up to here began
     for (int y = 0; y < pixels_.height; ++y) {
@@ -283,7 +283,6 @@ void Picture::FindOpaqueRuns() const {
         rowRuns_.push_back(std::uint32_t(runs_.size()));
         const bool solid = rowRuns_.back() - rowRuns_[rowRuns_.size() - 2] == 1 &&
                            runs_.back().begin == 0 && runs_.back().end == pixels_.width;
-        solidRows_.push_back(solidRows_.back() + (solid ? 1 : 0));
         if (!solid) {
             stretch = y + 1;
         } else if (y + 1 - stretch > solidLast_ - solidFirst_) {
@@ -292,6 +291,18 @@ void Picture::FindOpaqueRuns() const {
         }
     }
     runs_.shrink_to_fit();
+}
+
+bool Picture::Opaque(Box area) const {
+    if (!Transparent()) return true;
+    for (int y = area.t; y < area.b; ++y) {
+        const auto runs = RunsOf(y);
+        const bool within = std::any_of(runs.begin(), runs.end(), [&](const OpaqueRun& run) {
+            return run.begin <= area.l && run.end >= area.r;
+        });
+        if (!within) return false;
+    }
+    return true;
 }
 
 }  // namespace tk

@@ -64,12 +64,9 @@ class Picture {
                 runs_.data() + rowRuns_[std::size_t(y) + 1]};
     }
 
-    // Every pixel of rows [y0, y1) is drawn (0 <= y0 <= y1 <= Height()): true for every row of
-    // an opaque picture, and for a transparent one's rows without its key colour.
-    bool SolidRows(int y0, int y1) const {
-        return !Transparent() ||
-               solidRows_[std::size_t(y1)] - solidRows_[std::size_t(y0)] == std::uint32_t(y1 - y0);
-    }
+    // Every pixel of `area` (inside the picture) is drawn: the picture is opaque, or each of
+    // the area's rows lies within one of its runs.
+    bool Opaque(Box area) const;
 
     // The longest stretch of solid rows, [first, last) (all rows for an opaque picture).
     int SolidFirst() const { return Transparent() ? solidFirst_ : 0; }
@@ -87,7 +84,6 @@ class Picture {
     mutable Bitmap pixels_;
     mutable std::vector<OpaqueRun> runs_;
     mutable std::vector<std::uint32_t> rowRuns_;  // row y's runs are [rowRuns_[y], rowRuns_[y + 1])
-    mutable std::vector<std::uint32_t> solidRows_;  // how many of the rows above y are solid
     mutable int solidFirst_ = 0, solidLast_ = 0;
 };
 
