@@ -115,25 +115,38 @@ void Canvas::LineTo(int x, int y) {
     const int minLo = xMajor ? clip_.t : clip_.l, minHi = xMajor ? clip_.b : clip_.r;
     const long long a = xMajor ? ady : adx, b = n;
 
-    Span r = MajorRange(major0, smaj, n, majLo, majHi);
-    if (r.lo > r.hi) return;
-    // Minor offsets m that stay inside: minor0 + smin * m in [minLo, minHi).
-    Span m = MajorRange(minor0, smin, (long long)1 << 40, minLo, minHi);
-    if (m.lo > m.hi) return;
-    if (a == 0) {
-        if (m.lo > 0) return;
-    } else {
-        // m(i) >= m.lo  <=>  i >= ceil((2 b m.lo - b) / 2a);  m(i) <= m.hi  <=>  2ia + b <
-        // 2b(m.hi+1).
-        r.lo = std::max<long long>(r.lo, (long long)CeilDiv(Wide(2) * b * m.lo - b, Wide(2) * a));
-        r.hi = std::min<long long>(
-            r.hi, (long long)(CeilDiv(Wide(2) * b * (m.hi + 1) - b, Wide(2) * a) - 1));
+    // A line whose ends both lie inside the clip is drawn whole without the clipping sums (the
+    // stars, the sparks, the rain).
+    const bool inside =
+        std::min<long long>(x0, x) >= clip_.l && std::max<long long>(x0, x) < clip_.r &&
+        std::min<long long>(y0, y) >= clip_.t && std::max<long long>(y0, y) < clip_.b;
+    Span r{0, n - 1};
+    if (!inside) {
+        r = MajorRange(major0, smaj, n, majLo, majHi);
         if (r.lo > r.hi) return;
+        // Minor offsets m that stay inside: minor0 + smin * m in [minLo, minHi).
+        Span m = MajorRange(minor0, smin, (long long)1 << 40, minLo, minHi);
+        if (m.lo > m.hi) return;
+        if (a == 0) {
+            if (m.lo > 0) return;
+        } else {
+            // m(i) >= m.lo  <=>  i >= ceil((2 b m.lo - b) / 2a);  m(i) <= m.hi  <=>  2ia + b <
+            // 2b(m.hi+1).
+            r.lo =
+                std::max<long long>(r.lo, (long long)CeilDiv(Wide(2) * b * m.lo - b, Wide(2) * a));
+            r.hi = std::min<long long>(
+                r.hi, (long long)(CeilDiv(Wide(2) * b * (m.hi + 1) - b, Wide(2) * a) - 1));
+            if (r.lo > r.hi) return;
+        }
     }
 
-    Wide num = Wide(2) * r.lo * a + b;
-    long long minor = (long long)(num / (Wide(2) * b));
-    long long rem = (long long)(num % (Wide(2) * b));
+    // From step 0 the sum starts at b: minor offset 0, remainder b.
+    long long minor = 0, rem = b;
+    if (r.lo > 0) {
+        const Wide num = Wide(2) * r.lo * a + b;
+        minor = (long long)(num / (Wide(2) * b));
+        rem = (long long)(num % (Wide(2) * b));
+    }
     const long long twoA = 2 * a, twoB = 2 * b;
     Color* px = target_.pixels;
     const Color c = pen_;
