@@ -91,10 +91,20 @@ void FrameRecorder::Finish() {
         FindDamage(now, before);
     else
         damage_.push_back({0, 0, now.Width(), now.Height()});
-    IndexBands(now);
-    // Marked in cells of a band's rows by kCellWidth columns, each cell with the rows changed
-    // in it; each run of marked cells is drawn as one piece. A few pixels drawn twice cost less
-    // than a piece more (the rain of a storm), and no sorting is needed.
+    pixelsDrawn_ = 0;
+    if (!damage_.empty()) {  // a still frame draws nothing
+        IndexBands(now);
+        MarkCells(now);
+        DrawCells(now);
+    }
+    lastDrawn_ = true;
+    lastTarget_ = target_;
+}
+
+// Every change marked in cells of a band's rows by kCellWidth columns, each cell with the rows
+// changed in it. A few pixels drawn twice cost less than a piece more (the rain of a storm), and
+// no sorting is needed.
+void FrameRecorder::MarkCells(const DisplayList& now) {
     const int bands = (now.Height() + kBandRows - 1) / kBandRows;
     const int cells = (now.Width() + kCellWidth - 1) / kCellWidth;
     cellRows_.assign(std::size_t(bands) * std::size_t(cells), CellRows{});
@@ -111,7 +121,12 @@ void FrameRecorder::Finish() {
             }
         }
     }
-    pixelsDrawn_ = 0;
+}
+
+// Each run of marked cells drawn as one piece.
+void FrameRecorder::DrawCells(const DisplayList& now) {
+    const int bands = (now.Height() + kBandRows - 1) / kBandRows;
+    const int cells = (now.Width() + kCellWidth - 1) / kCellWidth;
     for (int band = 0; band < bands; ++band) {
         const CellRows* row = cellRows_.data() + std::size_t(band) * std::size_t(cells);
         for (int c = 0; c < cells;) {
@@ -133,8 +148,6 @@ void FrameRecorder::Finish() {
             DrawPiece(now, piece, band);
         }
     }
-    lastDrawn_ = true;
-    lastTarget_ = target_;
 }
 
 // The commands of the two frames matched in order: equal neighbours pair up, and where they

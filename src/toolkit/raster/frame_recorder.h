@@ -34,6 +34,8 @@ class FrameRecorder {
   private:
     void FindDamage(const DisplayList& now, const DisplayList& before);
     void IndexBands(const DisplayList& now);
+    void MarkCells(const DisplayList& now);
+    void DrawCells(const DisplayList& now);
     void DrawPiece(const DisplayList& now, Box piece, int band);
 
     static constexpr int kBandRows = 32;
