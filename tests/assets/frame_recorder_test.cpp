@@ -52,10 +52,13 @@ class Scene {
     void Change(std::vector<Stroke>& strokes) {
         for (int n = At(0, 4); n > 0 && !strokes.empty(); --n) {
             Stroke& s = strokes[std::size_t(At(0, int(strokes.size()) - 1))];
-            switch (At(0, 3)) {
+            switch (At(0, 4)) {
                 case 0:
                     s.x += At(-9, 9);
                     s.y += At(-9, 9);
+                    break;
+                case 4:  // sideways only
+                    s.x += At(-20, 20);
                     break;
                 case 1:
                     s.colour ^= 0x5A5A5A;
@@ -69,8 +72,12 @@ class Scene {
         }
     }
 
+    // A band of the panorama under everything, drifting as the intro's clouds do.
+    int drift = 0;
+
     void Draw(tk::Canvas& c, const std::vector<Stroke>& strokes) const {
         c.Fill(0);
+        c.Draw(drift, 40, library_.Get("Form3.Image6"), 3997, 90);
         for (const Stroke& s : strokes) {
             c.SetPenColor(s.colour);
             switch (s.kind) {
@@ -131,28 +138,39 @@ TEST(FrameRecorder, FramesDrawnWhereTheyChangedMatchFramesDrawnWhole) {
             tk::Canvas direct(whole);
             scene.Draw(direct, strokes);
             ASSERT_EQ(window.pixels, whole.pixels) << "seed " << seed << ", frame " << frame;
-            if (frame % 10 != 1) scene.Change(strokes);  // else the same frame again
+            if (frame % 10 != 1) {  // else the same frame again
+                scene.Change(strokes);
+                scene.drift -= scene.At(0, 12);
+            }
         }
     }
 }
 
 TEST(FrameRecorder, AnUnchangedFrameDrawsNothingAndASmallChangeLittle) {
     const vm::AssetLibrary library(VELLMOOR_GAME_DIR);
-    tk::Bitmap window(640, 480);
+    tk::Bitmap window(640, 480), whole(640, 480);
     tk::FrameRecorder recorder;
     const tk::Picture& painting = library.Get("Form6.Image16");
-    for (int frame = 0; frame < 3; ++frame) {
-        tk::Canvas c(window.View(), &recorder.Begin(window.View(), true));
+    auto draw = [&](tk::Canvas& c, int frame) {
         c.Fill(0);
-        c.Draw(10, 10, painting);
+        c.Draw(10 - (frame == 3), 10, painting);
         c.SetPenColor(0xFFFFFF);
-        c.Plot(300 + (frame == 2), 300);
+        c.Plot(400 + (frame >= 2), 300);
+    };
+    for (int frame = 0; frame < 4; ++frame) {
+        tk::Canvas c(window.View(), &recorder.Begin(window.View(), true));
+        draw(c, frame);
         recorder.Finish();
         // Everything first, then nothing, then the cell of columns around the old dot and the
-        // new, in the one row they share.
-        const long long expected[] = {640 * 480, 0, tk::FrameRecorder::kCellWidth};
+        // new, in the one row they share; then the painting slides one pixel left: its pixels
+        // are moved, and only the column it left is drawn.
+        const long long expected[] = {640 * 480, 0, tk::FrameRecorder::kCellWidth,
+                                      tk::FrameRecorder::kCellWidth * painting.Height()};
         EXPECT_EQ(recorder.PixelsDrawn(), expected[frame]) << "frame " << frame;
     }
+    tk::Canvas direct(whole);
+    draw(direct, 3);
+    EXPECT_EQ(window.pixels, whole.pixels);
 }
 
 }  // namespace

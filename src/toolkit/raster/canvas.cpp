@@ -357,7 +357,7 @@ void CopyRuns(const PixelView& dst, long long x, long long y, const Picture& pic
         const int sy = int(row - y);
         const Color* s = src.pixels.data() + std::size_t(sy) * src.width + from;
         Color* d = dst.Row(int(row)) + c.l;  // both at the first visible column
-        for (const OpaqueRun& run : picture.RunsOf(sy)) {
+        for (const OpaqueRun& run : picture.RunsOf(sy, from, to)) {
             const long long a = std::max<long long>(run.begin, from) - from;
             const long long b = std::min<long long>(run.end, to) - from;
             if (a < b) std::memcpy(d + a, s + a, std::size_t(b - a) * sizeof(Color));

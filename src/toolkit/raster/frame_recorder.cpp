@@ -2,6 +2,8 @@
 #include "toolkit/raster/frame_recorder.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "toolkit/raster/picture.h"
 
@@ -43,6 +45,24 @@ Box CoverOf(const DrawCommand& c) {
     r.t = int(std::max<long long>(r.t, (long long)c.y0 + picture->SolidFirst()));
     r.b = int(std::min<long long>(r.b, (long long)c.y0 + picture->SolidLast()));
     return r;
+}
+
+Box Common(const Box& a, const Box& b) {
+    return {std::max(a.l, b.l), std::max(a.t, b.t), std::min(a.r, b.r), std::min(a.b, b.b)};
+}
+
+Box Shifted(Box box, int dx) {
+    box.l += dx;
+    box.r += dx;
+    return box;
+}
+
+// The same opaque picture, the same rows, only moved sideways (the clouds drifting).
+bool Slid(const DrawCommand& now, const DrawCommand& before) {
+    return now.op == DrawOp::Picture && before.op == DrawOp::Picture && now.covers &&
+           now.source == before.source && now.y0 == before.y0 && now.x1 == before.x1 &&
+           now.y1 == before.y1 && now.x0 != before.x0 && now.box.t == before.box.t &&
+           now.box.b == before.box.b;
 }
 
 bool Inside(const Box& inner, const Box& outer) {
@@ -87,11 +107,13 @@ void FrameRecorder::Finish() {
                            target_.stride == lastTarget_.stride;
     damage_.clear();
     damageFrom_.clear();
+    sliding_ = false;
     if (sameFrame)
         FindDamage(now, before);
     else
         damage_.push_back({0, 0, now.Width(), now.Height()});
     pixelsDrawn_ = 0;
+    if (sliding_) MoveSlide();
     if (!damage_.empty()) {  // a still frame draws nothing
         IndexBands(now);
         MarkCells(now);
@@ -123,12 +145,16 @@ void FrameRecorder::MarkCells(const DisplayList& now) {
     }
 }
 
-// Each run of marked cells drawn as one piece.
+// Each run of marked cells drawn as one piece. Pieces side by side with the same rows that
+// start from the same covering command are drawn as one: the sliding clouds are copied in rows
+// as wide as the frame, not in short stretches that each wait for memory.
 void FrameRecorder::DrawCells(const DisplayList& now) {
     const int bands = (now.Height() + kBandRows - 1) / kBandRows;
     const int cells = (now.Width() + kCellWidth - 1) / kCellWidth;
     for (int band = 0; band < bands; ++band) {
         const CellRows* row = cellRows_.data() + std::size_t(band) * std::size_t(cells);
+        Box pending{};
+        const std::uint32_t* pendingFrom = nullptr;
         for (int c = 0; c < cells;) {
             if (row[c].top >= row[c].bottom) {
                 ++c;
@@ -145,8 +171,17 @@ void FrameRecorder::DrawCells(const DisplayList& now) {
             const Box piece{first * kCellWidth, band * kBandRows + top,
                             std::min(c * kCellWidth, now.Width()), band * kBandRows + bottom};
             pixelsDrawn_ += (long long)(piece.r - piece.l) * (piece.b - piece.t);
-            DrawPiece(now, piece, band);
+            const std::uint32_t* from = StartOf(now, piece, band);
+            if (from == pendingFrom && pending.r == piece.l && pending.t == piece.t &&
+                pending.b == piece.b) {
+                pending.r = piece.r;
+                continue;
+            }
+            if (pendingFrom) DrawPiece(now, pending, pendingFrom, band);
+            pending = piece;
+            pendingFrom = from;
         }
+        if (pendingFrom) DrawPiece(now, pending, pendingFrom, band);
     }
 }
 
@@ -161,12 +196,6 @@ void FrameRecorder::FindDamage(const DisplayList& now, const DisplayList& before
     const auto a = now.Commands(), b = before.Commands();
     std::size_t i = 0, j = 0;
     covers_.clear();
-    // A change drawn under the new frame's commands from `from` on.
-    auto changed = [&](const Box& box, std::size_t from) {
-        if (box.Empty()) return;
-        damage_.push_back(box);
-        damageFrom_.push_back(from);
-    };
     while (i < a.size() && j < b.size() && damage_.size() <= kMostDamage) {
         if (now.Same(a[i], before, b[j])) {
             const Box cover = CoverOf(a[i]);
@@ -178,37 +207,98 @@ void FrameRecorder::FindDamage(const DisplayList& now, const DisplayList& before
         for (; k <= kLookAhead; ++k) {
             if (i + k < a.size() && now.Same(a[i + k], before, b[j])) {
                 for (; k > 0; --k, ++i)
-                    changed(a[i].box, i + 1);  // new commands before the pair
+                    AddDamage(a[i].box, i + 1);  // new commands before the pair
                 break;
             }
             if (j + k < b.size() && now.Same(a[i], before, b[j + k])) {
                 for (; k > 0; --k)
-                    changed(b[j++].box, i);  // old commands gone
+                    AddDamage(b[j++].box, i);  // old commands gone
                 break;
             }
         }
         if (k <= kLookAhead) continue;
-        if (Touch(a[i].box, b[j].box)) {
-            changed(Around(a[i].box, b[j].box), i + 1);
+        if (!sliding_ && Slid(a[i], b[j])) {
+            StartSlide(a[i], b[j], i, j);
+        } else if (Touch(a[i].box, b[j].box)) {
+            AddDamage(Around(a[i].box, b[j].box), i + 1);
         } else {
-            changed(a[i].box, i + 1);
-            changed(b[j].box, i + 1);
+            AddDamage(a[i].box, i + 1);
+            AddDamage(b[j].box, i + 1);
         }
         ++i, ++j;
     }
     for (; i < a.size(); ++i)
-        changed(a[i].box, i + 1);
+        AddDamage(a[i].box, i + 1);
     for (; j < b.size(); ++j)
-        changed(b[j].box, a.size());
+        AddDamage(b[j].box, a.size());
+    if (sliding_) FinishSlide(now, before);
     if (damage_.size() > kMostDamage) {
         // Too many to be worth it: the whole frame.
         damage_.clear();
         damage_.push_back({0, 0, now.Width(), now.Height()});
+        sliding_ = false;
         return;
     }
     for (std::size_t d = 0; d < damage_.size(); ++d) {
         for (const Cover& c : covers_)
             if (c.index >= damageFrom_[d]) Uncover(damage_[d], c.box);
+    }
+}
+
+// A picture that only slid sideways keeps its pixels where both frames show it: they are moved
+// in place, which reads and writes the frame once, instead of copied afresh from the picture.
+// What the two boxes do not share is drawn as any change.
+void FrameRecorder::StartSlide(const DrawCommand& now, const DrawCommand& before, std::size_t index,
+                               std::size_t beforeIndex) {
+    const int dx = now.x0 - before.x0;
+    const Box moved = Common(now.box, Shifted(before.box, dx));
+    if (moved.Empty()) {
+        AddDamage(now.box, index + 1);
+        AddDamage(before.box, index + 1);
+        return;
+    }
+    for (const Box& box : {now.box, before.box}) {
+        AddDamage({box.l, box.t, std::min(box.r, moved.l), box.b}, index + 1);
+        AddDamage({std::max(box.l, moved.r), box.t, box.r, box.b}, index + 1);
+    }
+    sliding_ = true;
+    slide_ = {index, beforeIndex, dx, moved};
+}
+
+// Only the picture itself may be moved: rows hidden by an unchanged cover drawn later are left
+// alone, and whatever lies on the picture in either frame (the tower, the rain) is drawn again
+// over the moved pixels. These changes are never cut by a cover: a moved pixel under one is
+// not what the cover left there.
+void FrameRecorder::FinishSlide(const DisplayList& now, const DisplayList& before) {
+    const auto a = now.Commands(), b = before.Commands();
+    Box& moved = slide_.box;
+    for (const Cover& c : covers_)
+        if (c.index > slide_.now) Uncover(moved, c.box);
+    if (moved.Empty()) {
+        sliding_ = false;
+        return;
+    }
+    constexpr std::size_t kNeverCut = SIZE_MAX;
+    for (std::size_t k = slide_.now + 1; k < a.size(); ++k)
+        AddDamage(Common(a[k].box, moved), kNeverCut);
+    for (std::size_t k = slide_.before + 1; k < b.size(); ++k)
+        AddDamage(Common(Shifted(b[k].box, slide_.dx), moved), kNeverCut);
+}
+
+// A change, drawn under the new frame's commands from `from` on.
+void FrameRecorder::AddDamage(const Box& box, std::size_t from) {
+    // One past the most says "too many" and allocates nothing.
+    if (box.Empty() || damage_.size() > kMostDamage) return;
+    damage_.push_back(box);
+    damageFrom_.push_back(from);
+}
+
+void FrameRecorder::MoveSlide() {
+    const Box& m = slide_.box;
+    const std::size_t bytes = std::size_t(m.r - m.l) * sizeof(Color);
+    for (int y = m.t; y < m.b; ++y) {
+        Color* row = target_.Row(y);
+        std::memmove(row + m.l, row + m.l - slide_.dx, bytes);
     }
 }
 
@@ -234,20 +324,23 @@ void FrameRecorder::IndexBands(const DisplayList& now) {
     bandStart_[std::size_t(bands)] = std::uint32_t(bandItems_.size());
 }
 
-// The piece afresh: from the last command that covers all of it (what lies under that cannot
-// show) to the end, each command that reaches it, clipped to it.
-void FrameRecorder::DrawPiece(const DisplayList& now, Box piece, int band) {
+// Where a piece is drawn from: the last command of its band that covers all of it (what lies
+// under that cannot show), or the band's first.
+const std::uint32_t* FrameRecorder::StartOf(const DisplayList& now, const Box& piece,
+                                            int band) const {
     const auto commands = now.Commands();
     const std::uint32_t* first = bandItems_.data() + bandStart_[std::size_t(band)];
     const std::uint32_t* last = bandItems_.data() + bandStart_[std::size_t(band) + 1];
-    const std::uint32_t* from = first;
-    for (const std::uint32_t* p = last; p-- > first;) {
-        const DrawCommand& c = commands[*p];
-        if (Covers(c, piece)) {
-            from = p;
-            break;
-        }
-    }
+    for (const std::uint32_t* p = last; p-- > first;)
+        if (Covers(commands[*p], piece)) return p;
+    return first;
+}
+
+// The piece afresh: from `from` to the band's end, each command that reaches it, clipped to it.
+void FrameRecorder::DrawPiece(const DisplayList& now, const Box& piece, const std::uint32_t* from,
+                              int band) {
+    const auto commands = now.Commands();
+    const std::uint32_t* last = bandItems_.data() + bandStart_[std::size_t(band) + 1];
     Canvas canvas(target_);
     canvas.SetClip(piece);
     for (const std::uint32_t* p = from; p < last; ++p) {

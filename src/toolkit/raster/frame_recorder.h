@@ -33,10 +33,16 @@ class FrameRecorder {
 
   private:
     void FindDamage(const DisplayList& now, const DisplayList& before);
+    void AddDamage(const Box& box, std::size_t from);
+    void StartSlide(const DrawCommand& now, const DrawCommand& before, std::size_t index,
+                    std::size_t beforeIndex);
+    void FinishSlide(const DisplayList& now, const DisplayList& before);
+    void MoveSlide();
     void IndexBands(const DisplayList& now);
     void MarkCells(const DisplayList& now);
     void DrawCells(const DisplayList& now);
-    void DrawPiece(const DisplayList& now, Box piece, int band);
+    const std::uint32_t* StartOf(const DisplayList& now, const Box& piece, int band) const;
+    void DrawPiece(const DisplayList& now, const Box& piece, const std::uint32_t* from, int band);
 
     static constexpr int kBandRows = 32;
     static constexpr int kPieceCells = 8;
@@ -55,6 +61,14 @@ class FrameRecorder {
         std::size_t index;
         Box box;
     };
+    // This frame's picture that only slid sideways since the last (one at most).
+    struct Slide {
+        std::size_t now = 0, before = 0;  // its command in each frame
+        int dx = 0;
+        Box box;  // the pixels moved in place by dx
+    };
+    bool sliding_ = false;
+    Slide slide_;
     std::vector<Box> damage_;
     std::vector<std::size_t> damageFrom_;  // each change is drawn under commands from here on
     std::vector<Cover> covers_;

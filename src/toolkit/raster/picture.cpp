@@ -293,14 +293,21 @@ void Picture::FindOpaqueRuns() const {
     runs_.shrink_to_fit();
 }
 
+std::span<const OpaqueRun> Picture::RunsOf(int y, long long from, long long to) const {
+    const auto row = RunsOf(y);
+    const auto first = std::partition_point(row.begin(), row.end(),
+                                            [&](const OpaqueRun& run) { return run.end <= from; });
+    const auto last = std::partition_point(first, row.end(),
+                                           [&](const OpaqueRun& run) { return run.begin < to; });
+    return {first, last};
+}
+
 bool Picture::Opaque(Box area) const {
     if (!Transparent()) return true;
     for (int y = area.t; y < area.b; ++y) {
-        const auto runs = RunsOf(y);
-        const bool within = std::any_of(runs.begin(), runs.end(), [&](const OpaqueRun& run) {
-            return run.begin <= area.l && run.end >= area.r;
-        });
-        if (!within) return false;
+        // Runs never touch, so a row covered whole is covered by one run.
+        const auto runs = RunsOf(y, area.l, area.r);
+        if (runs.size() != 1 || runs[0].begin > area.l || runs[0].end < area.r) return false;
     }
     return true;
 }

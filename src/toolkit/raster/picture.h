@@ -63,6 +63,9 @@ class Picture {
         return {runs_.data() + rowRuns_[std::size_t(y)],
                 runs_.data() + rowRuns_[std::size_t(y) + 1]};
     }
+    // Those of row y's runs that reach into columns [from, to): a piece of a wide picture
+    // (the clouds' panorama) looks at its own few runs, not the whole row's.
+    std::span<const OpaqueRun> RunsOf(int y, long long from, long long to) const;
 
     // Every pixel of `area` (inside the picture) is drawn: the picture is opaque, or each of
     // the area's rows lies within one of its runs.
