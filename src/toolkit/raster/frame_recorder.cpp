@@ -87,6 +87,8 @@ FrameRecorder::FrameRecorder() {
     covers_.reserve(1024);
     cellRows_.reserve(16384);
     bandItems_.reserve(8192);
+    coverItems_.reserve(8192);
+    coverStart_.reserve(128);
     bandStart_.reserve(128);
 }
 
@@ -322,6 +324,19 @@ void FrameRecorder::IndexBands(const DisplayList& now) {
     for (int k = 0; k < bands; ++k)
         bandStart_[std::size_t(k)] = bandStart_[std::size_t(k) + 1];
     bandStart_[std::size_t(bands)] = std::uint32_t(bandItems_.size());
+    // Where in each band a command that may cover a piece stands: a piece looks for its start
+    // among these few, not among all the rain.
+    coverStart_.resize(std::size_t(bands) + 1);
+    coverItems_.clear();
+    for (int k = 0; k < bands; ++k) {
+        coverStart_[std::size_t(k)] = std::uint32_t(coverItems_.size());
+        for (std::uint32_t p = bandStart_[std::size_t(k)]; p < bandStart_[std::size_t(k) + 1];
+             ++p) {
+            const DrawCommand& c = commands[bandItems_[p]];
+            if (c.covers || c.op == DrawOp::Picture) coverItems_.push_back(p);
+        }
+    }
+    coverStart_[std::size_t(bands)] = std::uint32_t(coverItems_.size());
 }
 
 // Where a piece is drawn from: the last command of its band that covers all of it (what lies
@@ -329,11 +344,11 @@ void FrameRecorder::IndexBands(const DisplayList& now) {
 const std::uint32_t* FrameRecorder::StartOf(const DisplayList& now, const Box& piece,
                                             int band) const {
     const auto commands = now.Commands();
-    const std::uint32_t* first = bandItems_.data() + bandStart_[std::size_t(band)];
-    const std::uint32_t* last = bandItems_.data() + bandStart_[std::size_t(band) + 1];
+    const std::uint32_t* first = coverItems_.data() + coverStart_[std::size_t(band)];
+    const std::uint32_t* last = coverItems_.data() + coverStart_[std::size_t(band) + 1];
     for (const std::uint32_t* p = last; p-- > first;)
-        if (Covers(commands[*p], piece)) return p;
-    return first;
+        if (Covers(commands[bandItems_[*p]], piece)) return bandItems_.data() + *p;
+    return bandItems_.data() + bandStart_[std::size_t(band)];
 }
 
 // The piece afresh: from `from` to the band's end, each command that reaches it, clipped to it.

@@ -78,6 +78,7 @@ class FrameRecorder {
     };
     std::vector<CellRows> cellRows_;  // band by band
     std::vector<std::uint32_t> bandStart_, bandItems_;
+    std::vector<std::uint32_t> coverStart_, coverItems_;  // places in bandItems_, band by band
     long long pixelsDrawn_ = 0;
 };
 
