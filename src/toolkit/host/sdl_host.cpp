@@ -270,7 +270,9 @@ void SdlHost::OpenAudioDevice() {
     want.freq = 44100;
     want.format = AUDIO_S16SYS;
     want.channels = 2;
-    want.samples = 1024;
+    // 46 ms a buffer: half the sound thread's wake-ups of 1024 buffers, and still shorter than
+    // the battle's 80 ms tick.
+    want.samples = 2048;
     want.callback = AudioCallback;
     want.userdata = &audioSource_;
     audioDevice_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
