@@ -37,7 +37,8 @@ struct DrawCommand {
 class DisplayList {
   public:
     // Room for this many commands and text bytes, so a frame's recording never allocates.
-    explicit DisplayList(std::size_t commands = 2048, std::size_t textBytes = 16384);
+    static constexpr std::size_t kCommands = 2048;
+    explicit DisplayList(std::size_t commands = kCommands, std::size_t textBytes = 16384);
 
     // An empty frame of width x height.
     void Clear(int width, int height);

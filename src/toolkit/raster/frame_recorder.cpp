@@ -86,6 +86,8 @@ FrameRecorder::FrameRecorder() {
     damageFrom_.reserve(kMostDamage + 2);
     covers_.reserve(1024);
     cellRows_.reserve(16384);
+    saved_.reserve(kMostSaved);
+    savedBoxes_.reserve(DisplayList::kCommands);
     bandItems_.reserve(8192);
     coverItems_.reserve(8192);
     coverStart_.reserve(128);
@@ -107,22 +109,92 @@ void FrameRecorder::Finish() {
                            target_.width == lastTarget_.width &&
                            target_.height == lastTarget_.height &&
                            target_.stride == lastTarget_.stride;
+    // The last frame's strokes can be taken off only from the pixels they were drawn on.
+    const bool takeOff = sameFrame && strokesSaved_;
+    const std::size_t strokesNow = StrokesOf(now);
+    const std::size_t under = takeOff ? lastStrokes_ : before.Commands().size();
     damage_.clear();
     damageFrom_.clear();
     sliding_ = false;
     if (sameFrame)
-        FindDamage(now, before);
+        FindDamage(now, before, strokesNow, under);
     else
         damage_.push_back({0, 0, now.Width(), now.Height()});
     pixelsDrawn_ = 0;
+    lastDrawn_ = true;
+    lastTarget_ = target_;
+    if (takeOff && damage_.empty() && SameStrokes(now, strokesNow, before, under)) {
+        lastStrokes_ = strokesNow;  // a still frame draws nothing
+        return;
+    }
+    if (takeOff) TakeOffStrokes();
     if (sliding_) MoveSlide();
-    if (!damage_.empty()) {  // a still frame draws nothing
-        IndexBands(now);
+    if (!damage_.empty()) {
+        IndexBands(now, strokesNow);
         MarkCells(now);
         DrawCells(now);
     }
-    lastDrawn_ = true;
-    lastTarget_ = target_;
+    DrawStrokes(now, strokesNow);
+}
+
+// Where the frame's closing run of lines begins (the rain, the mouse trail), as long as the
+// pixels under them fit in the room kept for them. They are drawn last, over everything, so
+// the next frame takes them off by putting back what they covered, and draws the rest as if
+// they had never been there: the picture under a raindrop is not drawn again for it.
+std::size_t FrameRecorder::StrokesOf(const DisplayList& list) const {
+    const auto commands = list.Commands();
+    std::size_t from = commands.size(), area = 0;
+    while (from > 0 && commands[from - 1].op == DrawOp::Line) {
+        const Box& b = commands[from - 1].box;
+        area += std::size_t(b.r - b.l) * std::size_t(b.b - b.t);
+        if (area > kMostSaved) break;
+        --from;
+    }
+    return from;
+}
+
+bool FrameRecorder::SameStrokes(const DisplayList& now, std::size_t from, const DisplayList& before,
+                                std::size_t beforeFrom) const {
+    const auto a = now.Commands().subspan(from), b = before.Commands().subspan(beforeFrom);
+    if (a.size() != b.size()) return false;
+    for (std::size_t k = 0; k < a.size(); ++k)
+        if (!now.Same(a[k], before, b[k])) return false;
+    return true;
+}
+
+// Puts back what the last frame's strokes covered, the last stroke first: the pixels are then
+// those of the last frame without its strokes.
+void FrameRecorder::TakeOffStrokes() {
+    std::size_t end = saved_.size();
+    for (std::size_t k = savedBoxes_.size(); k-- > 0;) {
+        const Box& b = savedBoxes_[k];
+        const std::size_t w = std::size_t(b.r - b.l);
+        end -= w * std::size_t(b.b - b.t);
+        const Color* from = saved_.data() + end;
+        for (int y = b.t; y < b.b; ++y, from += w)
+            std::memcpy(target_.Row(y) + b.l, from, w * sizeof(Color));
+        pixelsDrawn_ += (long long)w * (b.b - b.t);
+    }
+}
+
+// The strokes from `from` on, each after keeping what lies under its rectangle.
+void FrameRecorder::DrawStrokes(const DisplayList& now, std::size_t from) {
+    const auto commands = now.Commands();
+    saved_.clear();
+    savedBoxes_.clear();
+    lastStrokes_ = from;
+    strokesSaved_ = from < commands.size();
+    Canvas canvas(target_);
+    for (std::size_t k = from; k < commands.size(); ++k) {
+        const Box& b = commands[k].box;
+        for (int y = b.t; y < b.b; ++y) {
+            const Color* row = target_.Row(y);
+            saved_.insert(saved_.end(), row + b.l, row + b.r);
+        }
+        savedBoxes_.push_back(b);
+        pixelsDrawn_ += (long long)(b.r - b.l) * (b.b - b.t);
+        now.Run(commands[k], canvas);
+    }
 }
 
 // Every change marked in cells of a band's rows by kCellWidth columns, each cell with the rows
@@ -194,8 +266,9 @@ void FrameRecorder::DrawCells(const DisplayList& now) {
 // order is exact: a pixel outside them meets the same paired commands in the same order.
 // A change needs no drawing where a paired command after it covers it whole (the clouds that
 // slide under the cliffs' rock).
-void FrameRecorder::FindDamage(const DisplayList& now, const DisplayList& before) {
-    const auto a = now.Commands(), b = before.Commands();
+void FrameRecorder::FindDamage(const DisplayList& now, const DisplayList& before,
+                               std::size_t nowEnd, std::size_t beforeEnd) {
+    const auto a = now.Commands().first(nowEnd), b = before.Commands().first(beforeEnd);
     std::size_t i = 0, j = 0;
     covers_.clear();
     while (i < a.size() && j < b.size() && damage_.size() <= kMostDamage) {
@@ -233,7 +306,7 @@ void FrameRecorder::FindDamage(const DisplayList& now, const DisplayList& before
         AddDamage(a[i].box, i + 1);
     for (; j < b.size(); ++j)
         AddDamage(b[j].box, a.size());
-    if (sliding_) FinishSlide(now, before);
+    if (sliding_) FinishSlide(a, b);
     if (damage_.size() > kMostDamage) {
         // Too many to be worth it: the whole frame.
         damage_.clear();
@@ -271,8 +344,7 @@ void FrameRecorder::StartSlide(const DrawCommand& now, const DrawCommand& before
 // alone, and whatever lies on the picture in either frame (the tower, the rain) is drawn again
 // over the moved pixels. These changes are never cut by a cover: a moved pixel under one is
 // not what the cover left there.
-void FrameRecorder::FinishSlide(const DisplayList& now, const DisplayList& before) {
-    const auto a = now.Commands(), b = before.Commands();
+void FrameRecorder::FinishSlide(std::span<const DrawCommand> a, std::span<const DrawCommand> b) {
     Box& moved = slide_.box;
     for (const Cover& c : covers_)
         if (c.index > slide_.now) Uncover(moved, c.box);
@@ -305,8 +377,8 @@ void FrameRecorder::MoveSlide() {
 }
 
 // For each band of rows, the commands that reach into it, in drawing order.
-void FrameRecorder::IndexBands(const DisplayList& now) {
-    const auto commands = now.Commands();
+void FrameRecorder::IndexBands(const DisplayList& now, std::size_t end) {
+    const auto commands = now.Commands().first(end);
     const int bands = (now.Height() + kBandRows - 1) / kBandRows;
     bandStart_.assign(std::size_t(bands) + 1, 0);
     for (const DrawCommand& c : commands)

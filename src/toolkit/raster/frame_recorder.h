@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "toolkit/raster/display_list.h"
@@ -32,13 +33,20 @@ class FrameRecorder {
     static constexpr int kCellWidth = 8;
 
   private:
-    void FindDamage(const DisplayList& now, const DisplayList& before);
+    std::size_t StrokesOf(const DisplayList& list) const;
+    bool SameStrokes(const DisplayList& now, std::size_t from, const DisplayList& before,
+                     std::size_t beforeFrom) const;
+    void TakeOffStrokes();
+    void DrawStrokes(const DisplayList& now, std::size_t from);
+    // Compares the commands before nowEnd and beforeEnd (the strokes are not among them).
+    void FindDamage(const DisplayList& now, const DisplayList& before, std::size_t nowEnd,
+                    std::size_t beforeEnd);
     void AddDamage(const Box& box, std::size_t from);
     void StartSlide(const DrawCommand& now, const DrawCommand& before, std::size_t index,
                     std::size_t beforeIndex);
-    void FinishSlide(const DisplayList& now, const DisplayList& before);
+    void FinishSlide(std::span<const DrawCommand> a, std::span<const DrawCommand> b);
     void MoveSlide();
-    void IndexBands(const DisplayList& now);
+    void IndexBands(const DisplayList& now, std::size_t end);
     void MarkCells(const DisplayList& now);
     void DrawCells(const DisplayList& now);
     const std::uint32_t* StartOf(const DisplayList& now, const Box& piece, int band) const;
@@ -50,6 +58,8 @@ class FrameRecorder {
     static constexpr std::size_t kMostDamage = 2048;
     // How far the two frames' commands are searched for where they meet again.
     static constexpr std::size_t kLookAhead = 16;
+    // Room for the pixels under the strokes: 256 KiB.
+    static constexpr std::size_t kMostSaved = 65536;
 
     DisplayList lists_[2];
     int current_ = 0;
@@ -79,6 +89,11 @@ class FrameRecorder {
     std::vector<CellRows> cellRows_;  // band by band
     std::vector<std::uint32_t> bandStart_, bandItems_;
     std::vector<std::uint32_t> coverStart_, coverItems_;  // places in bandItems_, band by band
+    // The last frame's strokes (its commands from lastStrokes_ on) and what lay under each.
+    bool strokesSaved_ = false;
+    std::size_t lastStrokes_ = 0;
+    std::vector<Color> saved_;
+    std::vector<Box> savedBoxes_;
     long long pixelsDrawn_ = 0;
 };
 
