@@ -39,6 +39,7 @@ class Canvas {
 
     // Pen.
     void SetPenColor(Color c) { pen_ = c; }
+    Color PenColor() const { return pen_; }
     void MoveTo(int x, int y) {
         penX_ = x;
         penY_ = y;
