@@ -65,6 +65,11 @@ bool Slid(const DrawCommand& now, const DrawCommand& before) {
            now.box.b == before.box.b;
 }
 
+bool Alike(const DrawCommand& a, const DrawCommand& b) {
+    return a.op == b.op && a.source == b.source && a.box.r - a.box.l == b.box.r - b.box.l &&
+           a.box.b - a.box.t == b.box.b - b.box.t;
+}
+
 bool Inside(const Box& inner, const Box& outer) {
     return inner.l >= outer.l && inner.t >= outer.t && inner.r <= outer.r && inner.b <= outer.b;
 }
@@ -278,7 +283,9 @@ void FrameRecorder::FindDamage(const DisplayList& now, const DisplayList& before
             ++i, ++j;
             continue;
         }
-        std::size_t k = 1;
+        // The same kind of call with a rectangle of the same size (a star recoloured, a spark
+        // moved, the clouds slid) changed in place: no need to look for where the frames meet.
+        std::size_t k = Alike(a[i], b[j]) ? kLookAhead + 1 : 1;
         for (; k <= kLookAhead; ++k) {
             if (i + k < a.size() && now.Same(a[i + k], before, b[j])) {
                 for (; k > 0; --k, ++i)
