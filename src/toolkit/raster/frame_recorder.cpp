@@ -90,6 +90,7 @@ FrameRecorder::FrameRecorder() {
     damage_.reserve(kMostDamage + 2);
     damageFrom_.reserve(kMostDamage + 2);
     covers_.reserve(1024);
+    paired_.reserve(DisplayList::kCommands);
     cellRows_.reserve(16384);
     saved_.reserve(kMostSaved);
     savedBoxes_.reserve(DisplayList::kCommands);
@@ -121,10 +122,11 @@ void FrameRecorder::Finish() {
     damage_.clear();
     damageFrom_.clear();
     sliding_ = false;
+    paired_.assign(strokesNow, 0);
     if (sameFrame)
         FindDamage(now, before, strokesNow, under);
     else
-        damage_.push_back({0, 0, now.Width(), now.Height()});
+        AddDamage({0, 0, now.Width(), now.Height()}, 0);
     pixelsDrawn_ = 0;
     lastDrawn_ = true;
     lastTarget_ = target_;
@@ -209,8 +211,10 @@ void FrameRecorder::MarkCells(const DisplayList& now) {
     const int bands = (now.Height() + kBandRows - 1) / kBandRows;
     const int cells = (now.Width() + kCellWidth - 1) / kCellWidth;
     cellRows_.assign(std::size_t(bands) * std::size_t(cells), CellRows{});
-    for (const Box& d : damage_) {
+    for (std::size_t n = 0; n < damage_.size(); ++n) {
+        const Box& d = damage_[n];
         if (d.Empty()) continue;
+        const std::uint32_t from = std::uint32_t(std::min<std::size_t>(damageFrom_[n], UINT32_MAX));
         const int c0 = d.l / kCellWidth, c1 = (d.r + kCellWidth - 1) / kCellWidth;
         for (int band = d.t / kBandRows; band * kBandRows < d.b; ++band) {
             const int top = std::max(d.t - band * kBandRows, 0);
@@ -219,6 +223,7 @@ void FrameRecorder::MarkCells(const DisplayList& now) {
             for (int c = c0; c < c1; ++c) {
                 row[c].top = std::uint8_t(std::min<int>(row[c].top, top));
                 row[c].bottom = std::uint8_t(std::max<int>(row[c].bottom, bottom));
+                row[c].from = std::max(row[c].from, from);
             }
         }
     }
@@ -241,16 +246,22 @@ void FrameRecorder::DrawCells(const DisplayList& now) {
             }
             const int first = c;
             int top = kBandRows, bottom = 0;
+            std::uint32_t changedFrom = 0;
             // At most kPieceCells cells a piece, so a picture drawn over part of a long change
             // (the cliffs' rock over the sliding clouds) can spare what lies under it.
             for (; c < cells && c - first < kPieceCells && row[c].top < row[c].bottom; ++c) {
                 top = std::min<int>(top, row[c].top);
                 bottom = std::max<int>(bottom, row[c].bottom);
+                changedFrom = std::max(changedFrom, row[c].from);
             }
             const Box piece{first * kCellWidth, band * kBandRows + top,
                             std::min(c * kCellWidth, now.Width()), band * kBandRows + bottom};
-            pixelsDrawn_ += (long long)(piece.r - piece.l) * (piece.b - piece.t);
             const std::uint32_t* from = StartOf(now, piece, band);
+            // Every change here lies under an unchanged picture that covers the piece (the
+            // cliffs' rock, the tower's wall): its pixels are as they were.
+            if (from == BandEnd(band)) continue;  // nothing is drawn here at all
+            if (paired_[*from] && *from >= changedFrom) continue;
+            pixelsDrawn_ += (long long)(piece.r - piece.l) * (piece.b - piece.t);
             if (from == pendingFrom && pending.r == piece.l && pending.t == piece.t &&
                 pending.b == piece.b) {
                 pending.r = piece.r;
@@ -278,6 +289,7 @@ void FrameRecorder::FindDamage(const DisplayList& now, const DisplayList& before
     covers_.clear();
     while (i < a.size() && j < b.size() && damage_.size() <= kMostDamage) {
         if (now.Same(a[i], before, b[j])) {
+            paired_[i] = 1;
             const Box cover = CoverOf(a[i]);
             if (!cover.Empty()) covers_.push_back({i, cover});
             ++i, ++j;
@@ -317,8 +329,10 @@ void FrameRecorder::FindDamage(const DisplayList& now, const DisplayList& before
     if (damage_.size() > kMostDamage) {
         // Too many to be worth it: the whole frame.
         damage_.clear();
-        damage_.push_back({0, 0, now.Width(), now.Height()});
+        damageFrom_.clear();
+        paired_.assign(paired_.size(), 0);
         sliding_ = false;
+        AddDamage({0, 0, now.Width(), now.Height()}, 0);
         return;
     }
     for (std::size_t d = 0; d < damage_.size(); ++d) {
@@ -347,18 +361,28 @@ void FrameRecorder::StartSlide(const DrawCommand& now, const DrawCommand& before
     slide_ = {index, beforeIndex, dx, moved};
 }
 
-// Only the picture itself may be moved: rows hidden by an unchanged cover drawn later are left
-// alone, and whatever lies on the picture in either frame (the tower, the rain) is drawn again
-// over the moved pixels. These changes are never cut by a cover: a moved pixel under one is
-// not what the cover left there.
+// Only the picture itself may be moved. Rows and columns hidden by an unchanged picture drawn
+// later (the cliffs, the tower) are left where they are and drawn as any change, which spares
+// what that picture covers; whatever lies on the moved pixels in either frame (the tower's
+// edge, the lightning) is drawn again over them. Those changes are never cut by a cover: a
+// moved pixel under one is not what the cover left there.
 void FrameRecorder::FinishSlide(std::span<const DrawCommand> a, std::span<const DrawCommand> b) {
     Box& moved = slide_.box;
+    const Box whole = moved;
     for (const Cover& c : covers_)
         if (c.index > slide_.now) Uncover(moved, c.box);
+    for (std::size_t k = slide_.now + 1; k < a.size(); ++k)
+        if (paired_[k] && a[k].op == DrawOp::Picture) Uncover(moved, a[k].box);
+    const std::size_t under = slide_.now + 1;
     if (moved.Empty()) {
         sliding_ = false;
+        AddDamage(whole, under);
         return;
     }
+    AddDamage({whole.l, whole.t, whole.r, moved.t}, under);
+    AddDamage({whole.l, moved.b, whole.r, whole.b}, under);
+    AddDamage({whole.l, moved.t, moved.l, moved.b}, under);
+    AddDamage({moved.r, moved.t, whole.r, moved.b}, under);
     constexpr std::size_t kNeverCut = SIZE_MAX;
     for (std::size_t k = slide_.now + 1; k < a.size(); ++k)
         AddDamage(Common(a[k].box, moved), kNeverCut);
@@ -428,6 +452,10 @@ const std::uint32_t* FrameRecorder::StartOf(const DisplayList& now, const Box& p
     for (const std::uint32_t* p = last; p-- > first;)
         if (Covers(commands[bandItems_[*p]], piece)) return bandItems_.data() + *p;
     return bandItems_.data() + bandStart_[std::size_t(band)];
+}
+
+const std::uint32_t* FrameRecorder::BandEnd(int band) const {
+    return bandItems_.data() + bandStart_[std::size_t(band) + 1];
 }
 
 // The piece afresh: from `from` to the band's end, each command that reaches it, clipped to it.

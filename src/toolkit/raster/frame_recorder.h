@@ -52,6 +52,7 @@ class FrameRecorder {
     void IndexBands(const DisplayList& now, std::size_t end);
     void MarkCells(const DisplayList& now);
     void DrawCells(const DisplayList& now);
+    const std::uint32_t* BandEnd(int band) const;
     const std::uint32_t* StartOf(const DisplayList& now, const Box& piece, int band) const;
     void DrawPiece(const DisplayList& now, const Box& piece, const std::uint32_t* from, int band);
 
@@ -85,9 +86,11 @@ class FrameRecorder {
     std::vector<Box> damage_;
     std::vector<std::size_t> damageFrom_;  // each change is drawn under commands from here on
     std::vector<Cover> covers_;
+    std::vector<std::uint8_t> paired_;  // the new frame's command is the same as one of the last
     // The rows changed in a cell, [top, bottom) within its band; none while top >= bottom.
     struct CellRows {
         std::uint8_t top = kBandRows, bottom = 0;
+        std::uint32_t from = 0;  // the latest damageFrom_ of the changes in it
     };
     std::vector<CellRows> cellRows_;  // band by band
     std::vector<std::uint32_t> bandStart_, bandItems_;
