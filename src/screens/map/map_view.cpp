@@ -15,15 +15,6 @@ MapPictures::MapPictures(const AssetLibrary& library) : library_(library) {
     }
 }
 
-void MapView::Rows(int x1, int x2, int top, int bottom) const {
-    if (top > bottom) return;
-    // A line leaves out its end: [x1, x2) going right, (x2, x1] going left.
-    const long long l = x1 <= x2 ? x1 : (long long)x2 + 1, r = x1 <= x2 ? x2 : (long long)x1 + 1;
-    canvas.FillRect(int(l), top, int(std::min<long long>(r, INT32_MAX)),
-                    int(std::min<long long>((long long)bottom + 1, INT32_MAX)), canvas.PenColor());
-    canvas.MoveTo(x2, bottom);  // where the last line would have left the pen
-}
-
 void HatchColumns(tk::Canvas& canvas, int firstX, int top, int bottom, int count) {
     constexpr tk::Color kBlack = 0;
     canvas.SetPenColor(kBlack);

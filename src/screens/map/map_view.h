@@ -2,7 +2,9 @@
 // the pictures, the sounds and the window size of this tick.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "assets/asset_library.h"
@@ -47,7 +49,16 @@ struct MapView {
     }
     // A horizontal run of pen lines from (x1, y) to (x2, y) for y = top .. bottom: the pixels
     // of one filled rectangle, drawn as one (a panel is one change to compare, not a hundred).
-    void Rows(int x1, int x2, int top, int bottom) const;
+    void Rows(int x1, int x2, int top, int bottom) const {
+        if (top > bottom) return;
+        // A line leaves out its end: [x1, x2) going right, (x2, x1] going left.
+        const long long l = x1 <= x2 ? x1 : (long long)x2 + 1,
+                        r = x1 <= x2 ? x2 : (long long)x1 + 1;
+        canvas.FillRect(int(l), top, int(std::min<long long>(r, INT32_MAX)),
+                        int(std::min<long long>((long long)bottom + 1, INT32_MAX)),
+                        canvas.PenColor());
+        canvas.MoveTo(x2, bottom);  // where the last line would have left the pen
+    }
     void HatchColumns(int firstX, int top, int bottom, int count) const;
 };
 
